@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class Avvisi;
+class FrmFigure;
+class FrmStampante;
+class GeneratoreCasuale;
+class Orologio;
+class Stampanti;
+struct StatoEsercizio;
+
+// What the whole run shares: the clock, the random generator, the message boxes, the printers
+// and the current printer, the exercise state and the picture gallery. main() owns one; tests
+// build their own with fakes. Forms receive it by reference.
+class Contesto
+{
+public:
+    Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvisi, Stampanti &stampanti,
+             StatoEsercizio &esercizio);
+    ~Contesto();
+    Contesto(const Contesto &) = delete;
+    Contesto &operator=(const Contesto &) = delete;
+
+    Orologio &orologio() const { return m_orologio; }
+    GeneratoreCasuale &casuale() const { return m_casuale; }
+    Avvisi &avvisi() const { return m_avvisi; }
+    Stampanti &stampanti() const { return m_stampanti; }
+    StatoEsercizio &esercizio() const { return m_esercizio; }
+
+    // Seeds the generator from the time of day, as every draw sequence of the program begins.
+    void seminaDallOrologio() const;
+
+    // The gallery is created hidden on first use and stays until the run ends.
+    FrmFigure &galleria();
+
+    // The printer dialog is loaded on first use and then only hidden, so it keeps its state.
+    FrmStampante &dialogoStampante();
+
+    // The printer every worksheet prints on: the system default at start, then the user's choice.
+    const QString &stampanteCorrente() const { return m_stampanteCorrente; }
+    void impostaStampanteCorrente(const QString &nome) { m_stampanteCorrente = nome; }
+
+private:
+    Orologio &m_orologio;
+    GeneratoreCasuale &m_casuale;
+    Avvisi &m_avvisi;
+    Stampanti &m_stampanti;
+    StatoEsercizio &m_esercizio;
+    std::unique_ptr<FrmFigure> m_galleria;
+    std::unique_ptr<FrmStampante> m_dialogoStampante;
+    QString m_stampanteCorrente;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+// The picture gallery: a form that is never shown and only holds the element pictures
+// Image3(0) .. Image3(17). Entry 0 is the blank picture, 1..12 the element pictures.
+class FrmFigure : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int numeroFigure = 18;
+    static constexpr int figuraVuota = 0;
+    static constexpr int primaFiguraElemento = 1;
+    static constexpr int ultimaFiguraElemento = 12;
+
+    explicit FrmFigure(QWidget *parent = nullptr);
+
+    // The picture of entry i, a null image for the entries without one or out of range.
+    const QImage &Image3(int i) const;
+
+private:
+    std::array<QImage, numeroFigure> m_figure;
+};

@@ -1,0 +1,9 @@
+#include "platform/Orologio.h"
+
+#include <QTime>
+
+double Orologio::secondiDallaMezzanotte() const
+{
+    constexpr double msAlSecondo = 1000.0;
+    return QTime::currentTime().msecsSinceStartOfDay() / msAlSecondo;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The printing surface a worksheet page is drawn on: coordinates in twips from the top-left
+// corner of the printable area, font sizes in points, line widths in printer dots.
+// Every operation reports whether the printer accepted it; after a failure the document is
+// abandoned with annulla(). The document opens with the first output and ends with
+// fineDocumento(), which releases exactly one page to the printer.
+class SuperficieStampa
+{
+public:
+    virtual ~SuperficieStampa() = default;
+
+    virtual bool impostaDimensioneCarattere(double punti) = 0;
+    virtual bool impostaPosizione(double xTwips, double yTwips) = 0;
+    // Prints the text as one line at the current position, which then moves to the next line.
+    virtual bool stampaRiga(const QString &testo) = 0;
+    virtual bool impostaSpessoreLinea(int punti) = 0;
+    virtual bool linea(double x1, double y1, double x2, double y2) = 0;
+    // Draws the picture at its natural size (96 pixels to the inch) with its top-left corner there.
+    virtual bool immagine(double xTwips, double yTwips, const QImage &figura) = 0;
+    virtual bool fineDocumento() = 0;
+    virtual void annulla() = 0;
+};
