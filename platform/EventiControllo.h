@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+// Input events of a group of like controls (a control array), delivered by index the way the
+// program's handlers expect them:
+// - a key press gives keyDown with its key code, then, if it types a character, keyPress with
+//   that character; handlers may set either to 0 to swallow it, and every key event is consumed
+//   so Qt's own key handling (Space clicking a button, arrows and Tab moving focus) never runs;
+// - auto-repeated presses come again as keyDown/keyPress, but keyUp comes only at the real release;
+// - any mouse button gives mouseDown at the press (a double-click's second press included) and
+//   mouseUp at the release; presses are consumed so a push button never stays down;
+// - focus changes give gotFocus/lostFocus.
+class EventiControllo : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EventiControllo(QObject *parent);
+
+    void aggiungi(QWidget *controllo, int indice);
+    QWidget *controllo(int indice) const;
+
+    std::function<void(int indice, int &codice)> keyDown;
+    std::function<void(int indice, int &carattere)> keyPress;
+    std::function<void(int indice)> keyUp;
+    std::function<void(int indice, Qt::MouseButton pulsante)> mouseDown;
+    std::function<void(int indice, Qt::MouseButton pulsante)> mouseUp;
+    std::function<void(int indice)> gotFocus;
+    std::function<void(int indice)> lostFocus;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int indiceDi(QObject *oggetto) const;
+
+    struct Voce
+    {
+        QPointer<QWidget> controllo;
+        int indice;
+    };
+    std::vector<Voce> m_controlli;
+};

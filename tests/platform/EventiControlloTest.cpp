@@ -1,0 +1,98 @@
+#include "platform/EventiControllo.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+struct Registro
+{
+    QStringList voci;
+};
+
+void collega(EventiControllo &e, Registro &r, int codiceDaImpostare = -1)
+{
+    e.keyDown = [&r, codiceDaImpostare](int i, int &c) {
+        r.voci << QStringLiteral("down%1:%2").arg(i).arg(c);
+        if (codiceDaImpostare >= 0)
+            c = codiceDaImpostare;
+    };
+    e.keyPress = [&r](int i, int &c) { r.voci << QStringLiteral("press%1:%2").arg(i).arg(c); };
+    e.keyUp = [&r](int i) { r.voci << QStringLiteral("up%1").arg(i); };
+    e.mouseDown = [&r](int i, Qt::MouseButton) { r.voci << QStringLiteral("mdown%1").arg(i); };
+    e.mouseUp = [&r](int i, Qt::MouseButton) { r.voci << QStringLiteral("mup%1").arg(i); };
+}
+} // namespace
+
+TEST(EventiControllo, SpaceGivesKeyDownThenKeyPressEvenWhenTheCodeIsSwallowed)
+{
+    QWidget finestra;
+    auto *b = new QPushButton(&finestra);
+    EventiControllo e(&finestra);
+    e.aggiungi(b, 3);
+    Registro r;
+    collega(e, r, 0);
+    int clic = 0;
+    QObject::connect(b, &QPushButton::clicked, &finestra, [&clic] { ++clic; });
+    QTest::keyClick(b, Qt::Key_Space);
+    EXPECT_EQ(r.voci, (QStringList{"down3:32", "press3:32", "up3"}));
+    EXPECT_EQ(clic, 0) << "Qt's own Space handling must not run";
+}
+
+TEST(EventiControllo, AutoRepeatRepeatsKeyDownButKeyUpComesOnlyAtTheRealRelease)
+{
+    QWidget finestra;
+    auto *b = new QPushButton(&finestra);
+    EventiControllo e(&finestra);
+    e.aggiungi(b, 0);
+    Registro r;
+    collega(e, r);
+    QKeyEvent giu(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QKeyEvent suRipetuto(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    QKeyEvent giuRipetuto(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    QKeyEvent su(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(b, &giu);
+    QApplication::sendEvent(b, &suRipetuto);
+    QApplication::sendEvent(b, &giuRipetuto);
+    QApplication::sendEvent(b, &su);
+    EXPECT_EQ(r.voci.count(QStringLiteral("down0:13")), 2);
+    EXPECT_EQ(r.voci.count(QStringLiteral("up0")), 1);
+    EXPECT_EQ(r.voci.last(), QStringLiteral("up0"));
+}
+
+TEST(EventiControllo, EveryMouseButtonPressesAndADoubleClickCountsTwice)
+{
+    QWidget finestra;
+    auto *b = new QPushButton(&finestra);
+    EventiControllo e(&finestra);
+    e.aggiungi(b, 1);
+    Registro r;
+    collega(e, r);
+    QTest::mouseClick(b, Qt::RightButton);
+    QTest::mouseClick(b, Qt::MiddleButton);
+    // A real double-click arrives as press, release, double-click, release.
+    QTest::mouseClick(b, Qt::LeftButton);
+    QTest::mouseDClick(b, Qt::LeftButton);
+    EXPECT_EQ(r.voci.count(QStringLiteral("mdown1")), 4);
+    EXPECT_FALSE(b->isDown());
+}
+
+TEST(EventiControllo, TabIsSwallowedAndDoesNotMoveTheFocus)
+{
+    QWidget finestra;
+    auto *a = new QPushButton(&finestra);
+    auto *b = new QPushButton(&finestra);
+    b->move(0, 40);
+    EventiControllo e(&finestra);
+    e.aggiungi(a, 0);
+    Registro r;
+    collega(e, r);
+    finestra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&finestra));
+    a->setFocus();
+    QTest::keyClick(a, Qt::Key_Tab);
+    EXPECT_TRUE(a->hasFocus());
+    EXPECT_TRUE(r.voci.contains(QStringLiteral("down0:9")));
+}
