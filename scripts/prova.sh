@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tandorino with its tests and runs every test headless.
+# Installs what is missing, builds Tandorino with its tests and runs every test headless:
+# once in a normal build, once under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/dipendenze.sh
 export QT_QPA_PLATFORM=offscreen
+
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+    -DTANDORINO_SANITIZE=ON >/dev/null
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
+    ctest --test-dir build-asan --output-on-failure
