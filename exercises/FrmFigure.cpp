@@ -1,26 +1,27 @@
 #include "exercises/FrmFigure.h"
 
-#include <QPainter>
+namespace {
 
-// Placeholder pictures of the listed sizes until the artwork lands.
+// The resource a gallery entry is loaded from, empty for the entries without a picture.
+// Entries 10 to 13 are 256-colour icons, the others JPEG pictures.
+QString percorsoRisorsa(int i)
+{
+    if ((i >= 0 && i <= 9) || i == 15)
+        return QStringLiteral(":/figure/figura%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+    if (i >= 10 && i <= 13)
+        return QStringLiteral(":/figure/figura%1.ico").arg(i);
+    return {};
+}
+
+} // namespace
+
 FrmFigure::FrmFigure(QWidget *parent)
     : QWidget(parent)
 {
-    const QSize dimensioni[] = {{61, 60}, {49, 47}, {54, 55}, {53, 53}, {46, 56}, {45, 59},
-                                {42, 62}, {48, 46}, {45, 55}, {49, 50}, {48, 48}, {48, 48},
-                                {48, 48}, {48, 48}, {0, 0},   {61, 60}, {0, 0},   {0, 0}};
     for (int i = 0; i < numeroFigure; ++i) {
-        if (dimensioni[i].isEmpty())
-            continue;
-        QImage img(dimensioni[i], QImage::Format_RGB32);
-        img.fill(Qt::white);
-        if (i != figuraVuota) {
-            QPainter p(&img);
-            p.setBrush(QColor::fromHsv((i * 29) % 360, 200, 230));
-            p.drawEllipse(img.rect().adjusted(4, 4, -4, -4));
-            p.drawText(img.rect(), Qt::AlignCenter, QString::number(i));
-        }
-        m_figure[i] = img;
+        const QString percorso = percorsoRisorsa(i);
+        if (!percorso.isEmpty())
+            m_figure[i] = QImage(percorso);
     }
 }
 

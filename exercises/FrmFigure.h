@@ -5,7 +5,8 @@
 #include <array>
 
 // The picture gallery: a form that is never shown and only holds the element pictures
-// Image3(0) .. Image3(17). Entry 0 is the blank picture, 1..12 the element pictures.
+// Image3(0) .. Image3(17), loaded from the program's built-in resources. Entry 0 is the
+// blank picture, 1..12 the element pictures, 15 the empty box; 14, 16 and 17 hold nothing.
 class FrmFigure : public QWidget
 {
     Q_OBJECT
