@@ -11,6 +11,9 @@ CasellaFigura::CasellaFigura(QWidget *parent)
 void CasellaFigura::impostaFigura(const QImage &figura)
 {
     m_figura = figura;
+    // Never smaller than the picture, so a small window does not crop it; the scaling pass
+    // can still make the slot larger.
+    setMinimumSize(figura.size());
     update();
 }
 

@@ -134,6 +134,18 @@ TEST_F(ModuloDisegno, SlotsOfEveryFrameFormAFiveByThreeGrid)
         EXPECT_EQ(modulo->Image1(base)->parentWidget(), modulo->FraSfondoS(cornice));
 }
 
+TEST_F(ModuloDisegno, ASmallWindowNeverCropsAPicture)
+{
+    modulo->showNormal();
+    modulo->resize(400, 300);
+    QCoreApplication::processEvents();
+    for (int k = 0; k < 15; ++k) {
+        const CasellaFigura *casella = modulo->Image1(k);
+        EXPECT_GE(casella->width(), casella->figura().width()) << "slot " << k;
+        EXPECT_GE(casella->height(), casella->figura().height()) << "slot " << k;
+    }
+}
+
 struct Passo
 {
     enum Tipo { Insieme, Scambia } tipo;
