@@ -1,21 +1,58 @@
 #pragma once
 
-#include <QWidget>
+#include "worksheets/GeneratoreSchede.h"
+#include "worksheets/ModuloScheda.h"
 
-class Contesto;
+#include <array>
 
-// The draw worksheet's preview form. (Being built.)
-class FrmStampaSchede : public QWidget
+class CasellaFigura;
+class CorniceInsieme;
+class QFrame;
+class QWidget;
+
+// The draw worksheet's preview form: four sets of one picture each, shown two at a time, each
+// beside a blank frame where the child will draw an equipotent set on the printed page.
+class FrmStampaSchede : public ModuloScheda
 {
     Q_OBJECT
 
 public:
+    static constexpr int numeroCornici = 8;
+    static constexpr int numeroCaselle = 120;
+    // First slot of sets 1..4; the slots in between belong to the blank frames.
+    static constexpr std::array<int, 4> basi = {0, 15, 90, 105};
+
     explicit FrmStampaSchede(Contesto &contesto, QWidget *parent = nullptr);
 
-Q_SIGNALS:
-    // The form is closing and asks for the start screen to come back to the front.
-    void tornaInizio();
+    ContenutoPagina contenutoPagina() const override;
+
+    CasellaFigura *Image1(int i) const { return m_image1.at(i); }
+    CorniceInsieme *FraSfondoS(int i) const { return m_fraSfondoS.at(i); }
+    QWidget *Frame3() const { return m_frame3; }
+    QWidget *Frame4() const { return m_frame4; }
+    QPushButton *CmdInsieme(int insieme) const { return m_cmdInsieme.at(insieme - 1); }
+    QPushButton *Command1() const { return m_command1; }
+    QPushButton *CmdFine() const { return m_cmdFine; }
+    QPushButton *Command2() const { return m_command2; }
+    QAction *mnuStampante() const { return m_mnuStampante; }
+
+    // The generation data of the set made last.
+    const InsiemeDaDisegnare &ultimoInsieme() const { return m_ultimo; }
 
 private:
-    Contesto &m_contesto;
+    void GeneraInsieme(int insieme);
+    void Command2_Click();
+
+    GeneratoreSchede m_generatore;
+    InsiemeDaDisegnare m_ultimo;
+
+    QWidget *m_frame3 = nullptr;
+    QWidget *m_frame4 = nullptr;
+    std::array<CorniceInsieme *, numeroCornici> m_fraSfondoS{};
+    std::array<CasellaFigura *, numeroCaselle> m_image1{};
+    std::array<QPushButton *, 4> m_cmdInsieme{};
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_cmdFine = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QAction *m_mnuStampante = nullptr;
 };

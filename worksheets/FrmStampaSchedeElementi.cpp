@@ -1,11 +1,180 @@
 #include "worksheets/FrmStampaSchedeElementi.h"
 
-FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, Tipo tipo, QWidget *parent)
-    : QWidget(parent)
-    , m_contesto(contesto)
-    , m_tipo(tipo)
+#include "app/Contesto.h"
+#include "app/ScalaturaModulo.h"
+#include "exercises/FrmFigure.h"
+#include "worksheets/CasellaFigura.h"
+#include "worksheets/CorniceInsieme.h"
+
+#include <QPushButton>
+
+namespace {
+const QString testoSecondaParte = QStringLiteral("Visualizza la seconda parte");
+// The switch has always written it with one z; the generation with two.
+const QString testoPrimaParteDelloScambio = QStringLiteral("Visualiza la prima parte");
+const QString testoPrimaParte = QStringLiteral("Visualizza la prima parte");
+
+constexpr int slotPerInsieme = GeneratoreSchede::slotPerInsieme;
+constexpr double larghezzaCornice = 4605;
+constexpr double altezzaCornice = 3075;
+constexpr double colonnaSinistra = 60;
+constexpr double colonnaDestra = 4710;
+constexpr std::array<double, 2> altoCornice = {195, 3390}; // upper and lower exercise of a half
+constexpr std::array<double, 5> colonneCasella = {100, 960, 1830, 2700, 3560};
+constexpr std::array<double, 3> righeCasella = {150, 1140, 2085};
+constexpr QSizeF casellaPrimo(795, 795);
+constexpr QSizeF casellaSecondo(825, 765);
+
+// What tells the add kind from the remove kind.
+struct Differenze
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tipo == Tipo::Aggiungi ? QStringLiteral("VISUALIZZAZIONE SCHEDA         ")
-                                          : QStringLiteral("VISUALIZZAZIONE SCHEDA          "));
+    const char *titolo;
+    const char *sottotitolo;
+    QRectF postoSottotitolo;
+    QRectF postoFrame3;
+    QRectF postoFrame4;
+    const char *voceStampante;
+    bool secondoASinistra;
+    const char *istruzione;
+    const char *messaggioIncompleta;
+};
+
+const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
+{
+    static const Differenze aggiungi{
+        "VISUALIZZAZIONE SCHEDA         ",
+        " situazione iniziale: secondo  insieme suvvalente",
+        QRectF(0, 420, 12000, 390),
+        QRectF(90, 825, 9360, 6525),
+        QRectF(108, 825, 9348, 6525),
+        "Seleziona  stampante",
+        true,
+        "Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore",
+        "Completa la scheda",
+    };
+    static const Differenze togli{
+        "VISUALIZZAZIONE SCHEDA          ",
+        " situazione iniziale: secondo insieme prevalente",
+        QRectF(0, 450, 12000, 375),
+        QRectF(108, 825, 9360, 6525),
+        QRectF(105, 825, 9330, 6525),
+        "Selezione stampante",
+        false,
+        "Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore",
+        " Completa la scheda",
+    };
+    return tipo == FrmStampaSchedeElementi::Tipo::Aggiungi ? aggiungi : togli;
+}
+
+// The frames' names as the form has always called them, exercise by exercise.
+const char *const nomiCornicePrimo[] = {"FraSfondo1S", "FraSfondo2S", "fraSfondo3S(2)",
+                                        "fraSfondo3S(0)"};
+const char *const nomiCorniceSecondo[] = {"fraSfondo1D", "fraSfondo2D", "fraSondo3D",
+                                          "fraSfondo4D"};
+}
+
+FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, Tipo tipo, QWidget *parent)
+    : ModuloScheda(contesto, QString::fromUtf8(differenze(tipo).titolo), QSizeF(11910, 8280),
+                   parent)
+    , m_tipo(tipo)
+    , m_generatore(contesto)
+{
+    const Differenze &diff = differenze(tipo);
+    creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
+               QRectF(0, 0, 12000, 450));
+    creaTitolo(client(), QString::fromUtf8(diff.sottotitolo), diff.postoSottotitolo);
+
+    m_frame3 = new QWidget(client());
+    scalatura().aggiungi(m_frame3, diff.postoFrame3);
+    m_frame4 = new QWidget(client());
+    scalatura().aggiungi(m_frame4, diff.postoFrame4);
+
+    for (int e = 0; e < 4; ++e) {
+        QWidget *meta = e < 2 ? m_frame3 : m_frame4;
+        const double alto = altoCornice[e % 2];
+        const double sinistraPrimo = diff.secondoASinistra ? colonnaDestra : colonnaSinistra;
+        const double sinistraSecondo = diff.secondoASinistra ? colonnaSinistra : colonnaDestra;
+        m_cornicePrimo[e] = new CorniceInsieme(QString(), meta);
+        m_cornicePrimo[e]->setObjectName(QString::fromUtf8(nomiCornicePrimo[e]));
+        scalatura().aggiungi(m_cornicePrimo[e], sinistraPrimo, alto, larghezzaCornice, altezzaCornice);
+        m_corniceSecondo[e] = new CorniceInsieme(QString(), meta);
+        m_corniceSecondo[e]->setObjectName(QString::fromUtf8(nomiCorniceSecondo[e]));
+        scalatura().aggiungi(m_corniceSecondo[e], sinistraSecondo, alto, larghezzaCornice,
+                             altezzaCornice);
+    }
+    // Slot s of exercise e is index 15(e - 1) + s, in column s mod 5 and row s div 5.
+    auto creaCaselle = [this](auto &caselle, const auto &cornici, QSizeF lato) {
+        for (int i = 0; i < numeroCaselle; ++i) {
+            const int s = i % slotPerInsieme;
+            caselle[i] = creaCasella(cornici[i / slotPerInsieme],
+                                     QRectF(QPointF(colonneCasella[s % 5], righeCasella[s / 5]), lato));
+        }
+    };
+    creaCaselle(m_image1, m_cornicePrimo, casellaPrimo);
+    creaCaselle(m_image2, m_corniceSecondo, casellaSecondo);
+
+    const QRectF postiInsieme[] = {QRectF(9660, 1725, 2145, 645), QRectF(9660, 2415, 2145, 645),
+                                   QRectF(9660, 3090, 2145, 645), QRectF(9660, 3810, 2145, 645)};
+    for (int e = 1; e <= 4; ++e) {
+        m_cmdInsieme[e - 1] = creaPulsante(
+            client(), QStringLiteral("VISUALIZZA %1° ESERCIZIO").arg(e), postiInsieme[e - 1], true);
+        connect(m_cmdInsieme[e - 1], &QPushButton::clicked, this, [this, e] { generaEsercizio(e); });
+    }
+    m_command1 = creaPulsante(client(), QStringLiteral("STAMPA"), QRectF(9675, 5925, 2145, 645), true);
+    connect(m_command1, &QPushButton::clicked, this,
+            [this] { stampaPagina(QString::fromUtf8(differenze(m_tipo).messaggioIncompleta)); });
+    m_cmdFine = creaPulsante(client(), QStringLiteral("ESCI"), QRectF(9660, 6660, 2145, 645), true);
+    connect(m_cmdFine, &QPushButton::clicked, this, &QWidget::close);
+    m_command2 = creaPulsante(client(), testoPrimaParte, QRectF(165, 7305, 3390, 600), false);
+    QFont grassetto(QStringLiteral("Arial"));
+    grassetto.setPointSizeF(9.75);
+    grassetto.setBold(true);
+    m_command2->setFont(grassetto);
+    connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchedeElementi::Command2_Click);
+    m_mnuImpostazioneStampante = creaVoceStampante(QString::fromUtf8(diff.voceStampante));
+
+    // The load.
+    catturaProporzioni();
+    generaEsercizio(1);
+    m_cmdInsieme[0]->setFocus();
+    preparaApertura();
+}
+
+void FrmStampaSchedeElementi::generaEsercizio(int esercizio)
+{
+    segnaMostrato(esercizio);
+    const bool primaMeta = esercizio <= 2;
+    m_command2->setText(primaMeta ? testoSecondaParte : testoPrimaParte);
+    m_frame3->setVisible(primaMeta);
+    m_frame4->setVisible(!primaMeta);
+
+    const int base = slotPerInsieme * (esercizio - 1);
+    m_ultimo = m_generatore.esercizioElementi(esercizio, base);
+    const FrmFigure &galleria = contesto().galleria();
+    for (int k = 0; k < slotPerInsieme; ++k) {
+        m_image1[base + k]->impostaFigura(galleria.Image3(m_ultimo.primo[k]));
+        m_image2[base + k]->impostaFigura(galleria.Image3(m_ultimo.secondo[k]));
+    }
+}
+
+void FrmStampaSchedeElementi::Command2_Click()
+{
+    const bool versoSeconda = m_command2->text() == testoSecondaParte;
+    m_command2->setText(versoSeconda ? testoPrimaParteDelloScambio : testoSecondaParte);
+    m_frame3->setVisible(!versoSeconda);
+    m_frame4->setVisible(versoSeconda);
+}
+
+ContenutoPagina FrmStampaSchedeElementi::contenutoPagina() const
+{
+    ContenutoPagina pagina;
+    pagina.istruzione = QString::fromUtf8(differenze(m_tipo).istruzione);
+    pagina.ordine = OrdinePagina::SinistraEDestra;
+    for (int e = 0; e < ContenutoPagina::righe; ++e) {
+        for (int k = 0; k < ContenutoPagina::celle; ++k) {
+            pagina.sinistra[e][k] = m_image1[slotPerInsieme * e + k]->figura();
+            pagina.destra[e][k] = m_image2[slotPerInsieme * e + k]->figura();
+        }
+    }
+    return pagina;
 }

@@ -1,23 +1,64 @@
 #pragma once
 
-#include <QWidget>
+#include "worksheets/GeneratoreSchede.h"
+#include "worksheets/ModuloScheda.h"
 
-class Contesto;
+#include <array>
 
-// The add and remove worksheets' preview form, one implementation for both kinds. (Being built.)
-class FrmStampaSchedeElementi : public QWidget
+class CasellaFigura;
+class CorniceInsieme;
+class QWidget;
+
+// The add and remove worksheets' preview form, one implementation for both kinds: four
+// exercises of a scattered first set and a smaller or equal second set in the first slots,
+// shown two at a time. The kinds differ only in their texts and in which set the preview
+// puts on the left.
+class FrmStampaSchedeElementi : public ModuloScheda
 {
     Q_OBJECT
 
 public:
     enum class Tipo { Aggiungi, Togli };
 
+    static constexpr int numeroCaselle = 60;
+
     FrmStampaSchedeElementi(Contesto &contesto, Tipo tipo, QWidget *parent = nullptr);
 
-Q_SIGNALS:
-    void tornaInizio();
+    ContenutoPagina contenutoPagina() const override;
+
+    Tipo tipo() const { return m_tipo; }
+    CasellaFigura *Image1(int i) const { return m_image1.at(i); }
+    CasellaFigura *Image2(int i) const { return m_image2.at(i); }
+    // The frames of the first and second set of exercise e (1..4).
+    CorniceInsieme *cornicePrimo(int esercizio) const { return m_cornicePrimo.at(esercizio - 1); }
+    CorniceInsieme *corniceSecondo(int esercizio) const { return m_corniceSecondo.at(esercizio - 1); }
+    QWidget *Frame3() const { return m_frame3; }
+    QWidget *Frame4() const { return m_frame4; }
+    QPushButton *CmdInsieme(int esercizio) const { return m_cmdInsieme.at(esercizio - 1); }
+    QPushButton *Command1() const { return m_command1; }
+    QPushButton *CmdFine() const { return m_cmdFine; }
+    QPushButton *Command2() const { return m_command2; }
+    QAction *mnuImpostazioneStampante() const { return m_mnuImpostazioneStampante; }
+
+    const EsercizioElementi &ultimoEsercizio() const { return m_ultimo; }
 
 private:
-    Contesto &m_contesto;
+    void generaEsercizio(int esercizio);
+    void Command2_Click();
+
     Tipo m_tipo;
+    GeneratoreSchede m_generatore;
+    EsercizioElementi m_ultimo;
+
+    QWidget *m_frame3 = nullptr;
+    QWidget *m_frame4 = nullptr;
+    std::array<CorniceInsieme *, 4> m_cornicePrimo{};
+    std::array<CorniceInsieme *, 4> m_corniceSecondo{};
+    std::array<CasellaFigura *, numeroCaselle> m_image1{};
+    std::array<CasellaFigura *, numeroCaselle> m_image2{};
+    std::array<QPushButton *, 4> m_cmdInsieme{};
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_cmdFine = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QAction *m_mnuImpostazioneStampante = nullptr;
 };

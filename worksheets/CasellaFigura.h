@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// One picture slot of a worksheet preview. It keeps the picture it shows (a null image when it
+// shows nothing) and paints it at its natural size from the top left corner, as the page will.
+class CasellaFigura : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CasellaFigura(QWidget *parent = nullptr);
+
+    const QImage &figura() const { return m_figura; }
+    void impostaFigura(const QImage &figura);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    // A click on a slot belongs to the slot, not to the frame around it.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_figura;
+};

@@ -1,0 +1,124 @@
+#include "worksheets/ModuloScheda.h"
+
+#include "app/Contesto.h"
+#include "app/ScalaturaModulo.h"
+#include "worksheets/CasellaFigura.h"
+#include "worksheets/FrmStampante.h"
+#include "worksheets/StampaScheda.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+const QColor coloreModulo(255, 192, 255);
+const QColor coloreTitolo(192, 0, 0);
+}
+
+ModuloScheda::ModuloScheda(Contesto &contesto, const QString &titolo, QSizeF clientProgettoTwips,
+                           QWidget *parent)
+    : QMainWindow(parent)
+    , m_contesto(contesto)
+    , m_client(new QWidget(this))
+    , m_scalatura(new ScalaturaModulo(m_client, clientProgettoTwips, this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(titolo);
+
+    QPalette tavolozza = m_client->palette();
+    tavolozza.setColor(QPalette::Window, coloreModulo);
+    m_client->setPalette(tavolozza);
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
+}
+
+bool ModuloScheda::mostrato(int esercizio) const
+{
+    if (esercizio < 1 || esercizio > static_cast<int>(m_mostrati.size()))
+        return false;
+    return m_mostrati[esercizio - 1];
+}
+
+QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const QString &testo, const QRectF &progetto)
+{
+    auto *etichetta = new QLabel(testo, genitore);
+    QFont carattere(QStringLiteral("Arial"));
+    carattere.setPointSizeF(20.25);
+    carattere.setBold(true);
+    etichetta->setFont(carattere);
+    etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette tavolozza = etichetta->palette();
+    tavolozza.setColor(QPalette::WindowText, coloreTitolo);
+    etichetta->setPalette(tavolozza);
+    m_scalatura->aggiungi(etichetta, progetto);
+    return etichetta;
+}
+
+QPushButton *ModuloScheda::creaPulsante(QWidget *genitore, const QString &testo,
+                                        const QRectF &progetto, bool rosa)
+{
+    auto *pulsante = new QPushButton(testo, genitore);
+    QFont carattere(QStringLiteral("Arial"));
+    carattere.setPointSizeF(8.25);
+    pulsante->setFont(carattere);
+    if (rosa) {
+        pulsante->setStyleSheet(QStringLiteral(
+            "QPushButton { background-color: rgb(255, 128, 255); color: black;"
+            " border: 2px outset rgb(255, 190, 255); }"
+            "QPushButton:pressed { border-style: inset; }"
+            "QPushButton:focus { border: 2px solid rgb(128, 0, 128); }"));
+    }
+    m_scalatura->aggiungi(pulsante, progetto);
+    return pulsante;
+}
+
+CasellaFigura *ModuloScheda::creaCasella(QWidget *genitore, const QRectF &progetto)
+{
+    auto *casella = new CasellaFigura(genitore);
+    m_scalatura->aggiungi(casella, progetto);
+    return casella;
+}
+
+QAction *ModuloScheda::creaVoceStampante(const QString &testo)
+{
+    QAction *voce = menuBar()->addAction(testo);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
+    connect(voce, &QAction::triggered, this,
+            [this] { m_contesto.dialogoStampante().mostraModale(); });
+    return voce;
+}
+
+void ModuloScheda::catturaProporzioni()
+{
+    m_scalatura->cattura();
+    m_mostrati.fill(false);
+}
+
+void ModuloScheda::preparaApertura()
+{
+    const QSize clientPixel = m_scalatura->dimensioneProgettoPixel();
+    resize(clientPixel.width(), clientPixel.height() + menuBar()->sizeHint().height());
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void ModuloScheda::segnaMostrato(int esercizio)
+{
+    m_mostrati.at(esercizio - 1) = true;
+}
+
+void ModuloScheda::stampaPagina(const QString &messaggioIncompleta)
+{
+    StampaScheda(m_contesto).stampa(this, m_mostrati, messaggioIncompleta, contenutoPagina());
+}
+
+void ModuloScheda::closeEvent(QCloseEvent *event)
+{
+    // "ESCI" and every other way of closing end here; a second request while the form is
+    // already going away must not call the start screen again.
+    if (!m_inChiusura) {
+        m_inChiusura = true;
+        Q_EMIT tornaInizio();
+    }
+    event->accept();
+}
