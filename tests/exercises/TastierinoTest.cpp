@@ -52,19 +52,6 @@ TEST(AperturaDelModulo, TheFirstExerciseIsReadyBeforeTheFormIsShown)
     EXPECT_EQ(f.scalatura().numeroControlli(), 2 + 2 * (1 + 1 + 15) + 1 + 6 + 4 + 3 + 11);
 }
 
-TEST(AperturaDelModulo, ResultHeadingsAndToolTips)
-{
-    BancoOperativo b(InsiemeVuoto);
-    FrmOperativo &f = b.apri();
-    const QStringList titoli{"Oper", " Risposte esatte", " Risposte errate", "Tempo parziale",
-                             "Tempo totale"};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(f.Label5(i)->text(), titoli[i]);
-    EXPECT_EQ(f.Label5(3)->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
-    EXPECT_EQ(f.Label5(4)->toolTip(), QStringLiteral("Secondi impiegati per ogni esercizio"));
-    EXPECT_TRUE(f.Label5(0)->toolTip().isEmpty());
-}
-
 struct CasoInizio
 {
     const char *nome;
