@@ -1,0 +1,29 @@
+#pragma once
+
+class Contesto;
+
+// Draws the sets of one exercise into the shared exercise state: the picture, the size and the
+// distinct slots of the first set, and for kinds 1 and 2 the size the second set starts with.
+// The clock seeds the generator at the same points as it always has, because the redraw loop
+// of kind 2 depends on reseeding before every draw. No widgets: the form shows the result.
+class GeneratoreEsercizi
+{
+public:
+    static constexpr int numeroCaselle = 15;
+    static constexpr int massimoElementiS = 8;
+
+    explicit GeneratoreEsercizi(Contesto &contesto);
+
+    void genera0();
+    void genera1();
+    void genera2();
+    // The generation for the kind TipoEsercizio holds; other values generate nothing.
+    void genera(int tipo);
+
+private:
+    void disegnaFigura();
+    void disegnaElementiS();
+    void scegliCaselle();
+
+    Contesto &m_contesto;
+};
