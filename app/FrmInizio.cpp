@@ -125,12 +125,15 @@ FrmInizio::FrmInizio(Contesto &contesto, QWidget *parent)
     auto *client = new QWidget(this);
     coloraSfondo(client, rosaChiaro);
     setCentralWidget(client);
-    m_scalatura = new ScalaturaModulo(client, QSizeF(larghezzaClientProgetto, altezzaClientProgetto), this);
+    m_scalatura = new ScalaturaModulo(
+        client, QSizeF(larghezzaClientProgetto, altezzaClientProgetto), this);
 
     creaControlli();
     creaMenu();
     impilaControlli();
     collegaPulsantiModo();
+    // Every scaling pass, the first one at display included, closes the curtain again.
+    connect(m_scalatura, &ScalaturaModulo::scalato, this, &FrmInizio::AvviaTendine);
 
     const QSize progetto = m_scalatura->dimensioneProgettoPixel();
     resize(progetto.width(), progetto.height() + menuBar()->sizeHint().height());
@@ -312,19 +315,12 @@ void FrmInizio::collegaPulsantiModo()
     eventi->mouseDown = [this](int i, Qt::MouseButton) { Option1_MouseDown(i); };
     eventi->mouseUp = [this](int i, Qt::MouseButton) { Option1_MouseUp(i); };
     m_option1[0]->setFocus();
-
-    connect(m_scalatura, &ScalaturaModulo::scalato, this, &FrmInizio::dopoScalatura);
 }
 
 void FrmInizio::Form_Load()
 {
     m_scalatura->cattura();
     m_lblVersione->setText(QStringLiteral("Vers. 1.0.0"));
-}
-
-void FrmInizio::dopoScalatura()
-{
-    AvviaTendine();
 }
 
 void FrmInizio::AvviaTendine()

@@ -88,7 +88,6 @@ private:
     void collegaPulsantiModo();
 
     void Form_Load();
-    void dopoScalatura();
     void AvviaTendine();
     void mostraTendine();
 

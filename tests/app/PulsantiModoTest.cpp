@@ -8,6 +8,13 @@ using Tipo = PulsantiModo::Azione::Tipo;
 
 namespace {
 
+template<class Caso>
+    requires requires(const Caso &c) { c.nome; }
+std::ostream &operator<<(std::ostream &os, const Caso &c)
+{
+    return os << c.nome;
+}
+
 struct CasoKeyDown
 {
     std::string nome;
@@ -17,11 +24,6 @@ struct CasoKeyDown
     int indiceAtteso;
     bool accettato; // latches and keeps its code
 };
-
-std::ostream &operator<<(std::ostream &os, const CasoKeyDown &c)
-{
-    return os << c.nome;
-}
 
 class KeyDownCasi : public ::testing::TestWithParam<CasoKeyDown>
 {
@@ -65,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoKeyDown{"LetterSwallowed", 0, CodiciTasto::LetteraS, Tipo::Nessuna, 0, false},
         CasoKeyDown{"SpaceCodeSwallowed", 0, CodiciTasto::Spazio, Tipo::Nessuna, 0, false},
         CasoKeyDown{"Keypad0Swallowed", 0, CodiciTasto::Tastierino0, Tipo::Nessuna, 0, false}),
-    [](const ::testing::TestParamInfo<CasoKeyDown> &info) { return info.param.nome; });
+    [](const auto &info) { return info.param.nome; });
 
 namespace {
 
@@ -75,11 +77,6 @@ struct CasoSpazio
     int da;
     int a;
 };
-
-std::ostream &operator<<(std::ostream &os, const CasoSpazio &c)
-{
-    return os << c.nome;
-}
 
 class SpazioCasi : public ::testing::TestWithParam<CasoSpazio>
 {
@@ -102,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(PulsantiModo, SpazioCasi,
                                            CasoSpazio{"SecondToThird", 1, 2},
                                            CasoSpazio{"ThirdBackToFirst", 2, 0},
                                            CasoSpazio{"ExitBackToFirst", 3, 0}),
-                         [](const ::testing::TestParamInfo<CasoSpazio> &info) { return info.param.nome; });
+                         [](const auto &info) { return info.param.nome; });
 
 TEST(PulsantiModo, OtherCharactersAreSwallowedAndDoNotLatch)
 {
