@@ -28,8 +28,17 @@ int main(int argc, char *argv[])
     StatoEsercizio esercizio;
     Contesto contesto(orologio, casuale, avvisi, stampanti, esercizio);
 
-    auto *inizio = new FrmInizio(contesto);
-    inizio->setAttribute(Qt::WA_DeleteOnClose);
-    inizio->showMaximized();
-    return QApplication::exec();
+    int esito = EXIT_SUCCESS;
+    {
+        // The start screen lives for the whole run; once it has closed every form the program
+        // ends, even if a hidden window (the picture gallery) is still around.
+        FrmInizio inizio(contesto);
+        QObject::connect(&inizio, &FrmInizio::programmaFinito, &app, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+        inizio.showMaximized();
+        esito = QApplication::exec();
+        // Forms closed at the end are deleted before the context they refer to.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return esito;
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+// The keyboard rules of the start screen's four mode buttons, without any window: which keys
+// they accept, what each asks for, and the two latches that make a held key act only once.
+// TastoGiu covers key-downs, TastoPremuto the Space key-press; a real key release clears both,
+// a mouse release clears TastoGiu. The start screen performs the action it gets back.
+class PulsantiModo
+{
+public:
+    static constexpr int numeroPulsanti = 4;
+    static constexpr int pulsanteEsci = 3;
+
+    struct Azione
+    {
+        enum class Tipo { Nessuna, Fuoco, Avvia };
+        Tipo tipo = Tipo::Nessuna;
+        int indice = 0; // the button to focus, or the kind to start
+    };
+
+    // A key-down on button `indice`; a key it does not accept gets its code set to 0.
+    Azione keyDown(int indice, int &codice);
+    // A typed character on button `indice`; only Space is accepted, the rest is swallowed.
+    Azione keyPress(int indice, int &carattere);
+    void keyUp();
+    void mouseUp();
+
+    bool tastoGiu() const { return m_tastoGiu; }
+    bool tastoPremuto() const { return m_tastoPremuto; }
+
+    // The button Space moves to: 0 -> 1 -> 2 -> 0; the exit button also goes back to 0.
+    static int successivo(int indice);
+
+private:
+    bool m_tastoGiu = false;
+    bool m_tastoPremuto = false;
+};

@@ -1,0 +1,75 @@
+#include "app/Tendine.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+struct CasoTendine
+{
+    std::string nome;
+    double larghezzaEsterna;
+    int passi;
+    double larghezzaAttesa;
+    bool attivaAttesa;
+};
+
+std::ostream &operator<<(std::ostream &os, const CasoTendine &c)
+{
+    return os << c.nome;
+}
+
+class TendineCasi : public ::testing::TestWithParam<CasoTendine>
+{
+};
+
+} // namespace
+
+TEST_P(TendineCasi, PanelsAfterTicks)
+{
+    const CasoTendine &caso = GetParam();
+    Tendine tendine;
+    tendine.avvia(caso.larghezzaEsterna);
+    for (int i = 0; i < caso.passi; ++i)
+        tendine.passo();
+    EXPECT_DOUBLE_EQ(tendine.larghezzaSinistra(), caso.larghezzaAttesa);
+    EXPECT_DOUBLE_EQ(tendine.larghezzaDestra(), caso.larghezzaAttesa);
+    EXPECT_EQ(tendine.attiva(), caso.attivaAttesa);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tendine, TendineCasi,
+    ::testing::Values(
+        CasoTendine{"Outer12000StartsAtHalf", 12000, 0, 6000, true},
+        CasoTendine{"Outer12000OneTickBeforeTheEnd", 12000, 79, 75, true},
+        CasoTendine{"Outer12000ClosedAfter80Ticks", 12000, 80, 0, false},
+        CasoTendine{"Outer12030StartsAtHalf", 12030, 0, 6015, true},
+        CasoTendine{"Outer12030After80Ticks", 12030, 80, 15, true},
+        CasoTendine{"Outer12030NegativeShrinkRefusedOnTick81", 12030, 81, 15, true},
+        CasoTendine{"Outer12030StaysAtFifteenForever", 12030, 500, 15, true},
+        CasoTendine{"StopsAtTenTwips", 2 * (75 + 10), 1, 10, false},
+        CasoTendine{"ElevenTwipsKeepsRunning", 2 * (75 + 11), 1, 11, true}),
+    [](const ::testing::TestParamInfo<CasoTendine> &info) { return info.param.nome; });
+
+TEST(Tendine, StartingAgainMidWayClosesBothPanelsToTheNewHalf)
+{
+    Tendine tendine;
+    tendine.avvia(12000);
+    for (int i = 0; i < 30; ++i)
+        tendine.passo();
+    tendine.avvia(20000);
+    EXPECT_DOUBLE_EQ(tendine.larghezzaSinistra(), 10000);
+    EXPECT_DOUBLE_EQ(tendine.larghezzaDestra(), 10000);
+    EXPECT_TRUE(tendine.attiva());
+}
+
+TEST(Tendine, StartingAgainAfterItStoppedRunsAgain)
+{
+    Tendine tendine;
+    tendine.avvia(150);
+    tendine.passo();
+    ASSERT_FALSE(tendine.attiva());
+    tendine.avvia(150);
+    EXPECT_TRUE(tendine.attiva());
+    EXPECT_DOUBLE_EQ(tendine.larghezzaSinistra(), 75);
+}
