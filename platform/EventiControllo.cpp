@@ -2,17 +2,35 @@
 
 #include "platform/CodiciTasto.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
 namespace {
 constexpr int nessunIndice = -1;
-}
+// Longer than the gap between a repeat's release and press, shorter than a keystroke.
+constexpr int attesaRilascioX11Ms = 25;
+} // namespace
 
 EventiControllo::EventiControllo(QObject *parent)
     : QObject(parent)
+    , m_attesaRilascio(QGuiApplication::platformName() == QLatin1String("xcb") ? attesaRilascioX11Ms
+                                                                                : 0)
 {
+    m_timerRilascio.setSingleShot(true);
+    connect(&m_timerRilascio, &QTimer::timeout, this, &EventiControllo::consegnaRilascio);
+}
+
+void EventiControllo::consegnaRilascio()
+{
+    m_timerRilascio.stop();
+    if (!m_rilascioSospeso)
+        return;
+    const int indice = m_rilascioSospeso->indice;
+    m_rilascioSospeso.reset();
+    if (keyUp)
+        keyUp(indice);
 }
 
 void EventiControllo::aggiungi(QWidget *controllo, int indice)
@@ -46,6 +64,17 @@ bool EventiControllo::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *tasto = static_cast<QKeyEvent *>(event);
+        if (m_rilascioSospeso) {
+            // The twin of a pending release: the key never went up, this is a repeat.
+            const bool ripetizione = m_rilascioSospeso->tasto == tasto->key()
+                                     && m_rilascioSospeso->istante == tasto->timestamp();
+            if (ripetizione) {
+                m_rilascioSospeso.reset();
+                m_timerRilascio.stop();
+            } else {
+                consegnaRilascio();
+            }
+        }
         int codice = CodiciTasto::daEvento(*tasto);
         if (keyDown)
             keyDown(indice, codice);
@@ -57,8 +86,14 @@ bool EventiControllo::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::KeyRelease: {
         const auto *tasto = static_cast<QKeyEvent *>(event);
-        if (!tasto->isAutoRepeat() && keyUp)
-            keyUp(indice);
+        if (tasto->isAutoRepeat())
+            return true;
+        consegnaRilascio(); // an earlier pending release is real by now
+        m_rilascioSospeso = Rilascio{indice, tasto->key(), tasto->timestamp()};
+        if (m_attesaRilascio > 0)
+            m_timerRilascio.start(m_attesaRilascio);
+        else
+            consegnaRilascio();
         return true;
     }
     case QEvent::MouseButtonPress:

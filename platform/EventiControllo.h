@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -16,12 +18,20 @@ class QWidget;
 // - any mouse button gives mouseDown at the press (a double-click's second press included) and
 //   mouseUp at the release; presses are consumed so a push button never stays down;
 // - focus changes give gotFocus/lostFocus.
+// On X11 a held key's repeats come as release/press pairs with one timestamp, and Qt marks them
+// as auto-repeat only when the press is already queued; under load it is not, and every repeat
+// would look like a new press. So on X11 a release waits a moment for its twin press before
+// it counts as real.
 class EventiControllo : public QObject
 {
     Q_OBJECT
 
 public:
     explicit EventiControllo(QObject *parent);
+
+    // How long a release waits for the press that would make it an auto-repeat; 0 delivers
+    // releases at once (the default off X11, and what tests use).
+    void impostaAttesaRilascio(int millisecondi) { m_attesaRilascio = millisecondi; }
 
     void aggiungi(QWidget *controllo, int indice);
     QWidget *controllo(int indice) const;
@@ -39,6 +49,17 @@ protected:
 
 private:
     int indiceDi(QObject *oggetto) const;
+    void consegnaRilascio();
+
+    struct Rilascio
+    {
+        int indice;
+        int tasto;
+        quint64 istante;
+    };
+    std::optional<Rilascio> m_rilascioSospeso;
+    QTimer m_timerRilascio;
+    int m_attesaRilascio;
 
     struct Voce
     {
