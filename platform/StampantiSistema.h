@@ -2,11 +2,26 @@
 
 #include "platform/Stampanti.h"
 
-// The system's printers, as CUPS lists them. (Being built.)
+// The system's printers, as the CUPS server the environment points at lists them.
+// A document goes to CUPS only when it is finished, as one PDF job; it counts as printed only
+// when the server took the whole job. A printer that is unknown, stopped or refusing jobs
+// opens no document at all, and with no printer nothing is printed anywhere else instead.
 class StampantiSistema : public Stampanti
 {
 public:
+    explicit StampantiSistema(QString titoloLavoro = QStringLiteral("Tandorino"));
+
     QStringList nomi() const override;
     QString predefinita() const override;
     std::unique_ptr<SuperficieStampa> apriDocumento(const QString &nome) override;
+
+    // The name the print jobs carry in the queue (tests use it to find their own output).
+    void impostaTitoloLavoro(const QString &titolo) { m_titoloLavoro = titolo; }
+    const QString &titoloLavoro() const { return m_titoloLavoro; }
+
+    // Whether the named printer exists and is ready to take a job now.
+    static bool pronta(const QString &nome);
+
+private:
+    QString m_titoloLavoro;
 };

@@ -1,11 +1,16 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class Contesto;
+class QComboBox;
+class QLabel;
+class QPushButton;
 
-// The printer selection dialog. (Being built.)
-class FrmStampante : public QWidget
+// The printer selection dialog: shows the system's default printer and makes the printer
+// chosen from the list the program's current printer. It is hidden, never destroyed, so it
+// comes back exactly as it was left. Its controls carry their design names as object names.
+class FrmStampante : public QDialog
 {
     Q_OBJECT
 
@@ -16,5 +21,20 @@ public:
     void mostraModale();
 
 private:
+    void Form_Load();
+    void RiempiStampanti();
+    void MostraPredefinita();
+    void Combo1_Click();
+    void Command2_Click();
+
+    // The caption of a label: the text, a line break, then the printer's name, fitted so that
+    // an overlong name is wrapped anywhere and shortened instead of running out of the label.
+    void impostaDidascalia(QLabel *etichetta, const QString &testo, const QString &nome);
+
     Contesto &m_contesto;
+    QPushButton *m_command2;
+    QComboBox *m_combo1;
+    QLabel *m_label2;
+    QLabel *m_label1;
+    bool m_primoClickFatto = false;
 };

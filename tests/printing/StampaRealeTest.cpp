@@ -1,0 +1,227 @@
+#include "PaginaDiProva.h"
+#include "SceltaStampante.h"
+#include "StrumentiPdf.h"
+#include "VerificaPagina.h"
+#include "app/Contesto.h"
+#include "exercises/StatoEsercizio.h"
+#include "platform/StampantiSistema.h"
+#include "platform/SuperficieStampa.h"
+#include "support/AvvisiRegistrati.h"
+#include "support/CupsPrivato.h"
+#include "support/GeneratoreFinto.h"
+#include "support/OrologioFinto.h"
+#include "worksheets/FrmStampante.h"
+#include "worksheets/StampaScheda.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QThread>
+
+#include <map>
+
+using namespace SceltaStampante;
+using Esito = StampaScheda::Esito;
+
+namespace {
+
+// One private CUPS server for the whole program, started before anything asks for printers.
+CupsPrivato *cups = nullptr;
+
+class AmbienteCups : public ::testing::Environment
+{
+public:
+    void SetUp() override { cups = new CupsPrivato; }
+    void TearDown() override
+    {
+        delete cups;
+        cups = nullptr;
+    }
+};
+
+[[maybe_unused]] const auto *registrato
+    = ::testing::AddGlobalTestEnvironment(new AmbienteCups);
+
+const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+constexpr std::array<bool, 4> tuttiMostrati = {true, true, true, true};
+
+// The run's shared objects over the system's printers, as main() builds them.
+struct ProgrammaVero
+{
+    ProgrammaVero()
+        : stampanti(CupsPrivato::titoloUnico())
+        , contesto(orologio, casuale, avvisi, stampanti, esercizio)
+    {
+    }
+    OrologioFinto orologio;
+    GeneratoreFinto casuale;
+    AvvisiRegistrati avvisi;
+    StampantiSistema stampanti;
+    StatoEsercizio esercizio;
+    Contesto contesto;
+};
+
+class StampantiVere : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!cups || !cups->avviato())
+            GTEST_SKIP() << "server CUPS privato non disponibile: "
+                         << (cups ? cups->errore().toStdString() : std::string("?"));
+        ASSERT_TRUE(cups->rimuoviTutte());
+        for (const char *nome : {"A", "B", "C"})
+            ASSERT_TRUE(cups->aggiungiCoda(QString::fromLatin1(nome)));
+        ASSERT_TRUE(cups->impostaPredefinita(QStringLiteral("B")));
+        for (const char *nome : {"A", "B", "C"})
+            prima[nome] = cups->lavoriCompletati(QString::fromLatin1(nome)).size();
+    }
+
+    // Jobs each queue finished since the test began.
+    int nuovi(const char *coda)
+    {
+        while (cups->lavoriInCorso())
+            QThread::msleep(100);
+        return cups->lavoriCompletati(QString::fromLatin1(coda)).size() - prima[coda];
+    }
+
+    std::map<std::string, int> prima;
+};
+
+} // namespace
+
+TEST_F(StampantiVere, ElencoNellOrdineDelSistemaEPredefinita)
+{
+    StampantiSistema sistema;
+    EXPECT_EQ(sistema.nomi(), (QStringList{"A", "B", "C"}));
+    EXPECT_EQ(sistema.predefinita(), QStringLiteral("B"));
+}
+
+TEST_F(StampantiVere, LaSceltaDelDialogoRiceveLaPagina)
+{
+    ProgrammaVero programma;
+    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    EXPECT_EQ(etichetta(dialogo, "Label1")->text(), QStringLiteral("La stampante predefinita è \nB"));
+    ASSERT_TRUE(apriEChiudi(dialogo, [&dialogo] { scegli(dialogo, 2); }));
+    EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
+
+    const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SinistraEDestra, 7);
+    StampaScheda stampa(programma.contesto);
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QStringLiteral("Completa la scheda"), pagina),
+              Esito::Stampata);
+    EXPECT_TRUE(programma.avvisi.messaggi.isEmpty());
+    const QString pdf = cups->attendiPdf(programma.stampanti.titoloLavoro());
+    verificaPaginaStampata(pdf, pagina, 7);
+    EXPECT_EQ(nuovi("C"), 1);
+    EXPECT_EQ(nuovi("B"), 0);
+    EXPECT_EQ(nuovi("A"), 0);
+
+    EXPECT_TRUE(apriEChiudi(dialogo, [&dialogo] {
+        EXPECT_EQ(combo(dialogo)->currentText(), QStringLiteral("C"));
+        EXPECT_EQ(etichetta(dialogo, "Label2")->text(), QStringLiteral("La stampante scelta è \nC"));
+        EXPECT_EQ(etichetta(dialogo, "Label1")->text(), QStringLiteral("La stampante predefinita è \nB"));
+    }));
+}
+
+TEST_F(StampantiVere, PaginaDelDisegnoSullaPredefinita)
+{
+    ProgrammaVero programma;
+    const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SoloSinistra, 12);
+    StampaScheda stampa(programma.contesto);
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QStringLiteral("Completa la scheda "), pagina),
+              Esito::Stampata);
+    verificaPaginaStampata(cups->attendiPdf(programma.stampanti.titoloLavoro()), pagina, 12);
+    EXPECT_EQ(nuovi("B"), 1);
+}
+
+TEST_F(StampantiVere, SenzaStampantiIlProgrammaVaAvanti)
+{
+    ASSERT_TRUE(cups->rimuoviTutte());
+    ProgrammaVero programma;
+    EXPECT_TRUE(programma.contesto.stampanteCorrente().isEmpty());
+    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    EXPECT_TRUE(apriEChiudi(dialogo));
+    EXPECT_EQ(combo(dialogo)->count(), 0);
+    StampaScheda stampa(programma.contesto);
+    const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SoloSinistra, 3);
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Fallita);
+    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+    EXPECT_FALSE(cups->lavoriInCorso());
+}
+
+TEST_F(StampantiVere, StampanteToltaDopoLElenco)
+{
+    ProgrammaVero programma;
+    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    ASSERT_TRUE(cups->rimuoviCoda(QStringLiteral("C")));
+    scegli(dialogo, 2);
+    EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("B"));
+    EXPECT_EQ(etichetta(dialogo, "Label2")->text(), QStringLiteral("La stampante scelta è \nB"));
+}
+
+TEST_F(StampantiVere, StampanteToltaDopoLaScelta)
+{
+    ProgrammaVero programma;
+    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    scegli(dialogo, 2);
+    ASSERT_TRUE(cups->rimuoviCoda(QStringLiteral("C")));
+    StampaScheda stampa(programma.contesto);
+    const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SoloSinistra, 3);
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Fallita);
+    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+    // Not quietly sent to the default printer instead.
+    EXPECT_EQ(nuovi("B"), 0);
+    EXPECT_EQ(nuovi("A"), 0);
+}
+
+namespace {
+struct CasoFermata
+{
+    const char *nome;
+    bool (CupsPrivato::*azione)(const QString &);
+};
+class StampanteFuoriServizio : public StampantiVere,
+                               public ::testing::WithParamInterface<CasoFermata>
+{
+};
+} // namespace
+
+TEST_P(StampanteFuoriServizio, LaStampaFallisceEdEDetta)
+{
+    ProgrammaVero programma;
+    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    scegli(dialogo, 2);
+    ASSERT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
+    ASSERT_TRUE((cups->*GetParam().azione)(QStringLiteral("C")));
+    StampaScheda stampa(programma.contesto);
+    const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SinistraEDestra, 3);
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Fallita);
+    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+    EXPECT_EQ(nuovi("C"), 0);
+    EXPECT_EQ(nuovi("B"), 0);
+    EXPECT_FALSE(cups->lavoriInCorso());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modi, StampanteFuoriServizio,
+    ::testing::Values(CasoFermata{"Fermata", &CupsPrivato::fermaCoda},
+                      CasoFermata{"RifiutaLavori", &CupsPrivato::rifiutaLavori}),
+    [](const auto &info) { return std::string(info.param.nome); });
+
+TEST_F(StampantiVere, NomeSconosciutoNonVaSullaPredefinita)
+{
+    StampantiSistema sistema;
+    EXPECT_EQ(sistema.apriDocumento(QStringLiteral("Z")), nullptr);
+    EXPECT_EQ(sistema.apriDocumento(QString()), nullptr);
+}
+
+TEST_F(StampantiVere, UnaStampaUnLavoro)
+{
+    ProgrammaVero programma;
+    StampaScheda stampa(programma.contesto);
+    const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SinistraEDestra, 1);
+    ASSERT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Stampata);
+    ASSERT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Stampata);
+    EXPECT_EQ(nuovi("B"), 2);
+}

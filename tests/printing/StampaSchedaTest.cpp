@@ -1,0 +1,154 @@
+#include "support/ContestoDiProva.h"
+#include "worksheets/StampaScheda.h"
+
+#include <gtest/gtest.h>
+
+using Esito = StampaScheda::Esito;
+using Tipo = SuperficieRegistrata::Tipo;
+
+namespace {
+
+const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+const QString incompleta = QStringLiteral(" Completa la scheda");
+constexpr std::array<bool, 4> tuttiMostrati = {true, true, true, true};
+
+ContenutoPagina pagina()
+{
+    ContenutoPagina p;
+    p.istruzione = QStringLiteral("Nel riquadro accanto aggiungi elementi");
+    p.ordine = OrdinePagina::SinistraEDestra;
+    QImage figura(16, 16, QImage::Format_RGB32);
+    figura.fill(Qt::red);
+    for (auto &riquadro : p.sinistra)
+        riquadro.fill(figura);
+    for (auto &riquadro : p.destra)
+        riquadro.fill(figura);
+    return p;
+}
+
+struct CasoControllo
+{
+    const char *nome;
+    std::array<bool, 4> mostrati;
+};
+
+class ControlloDellaScheda : public ::testing::TestWithParam<CasoControllo>
+{
+};
+
+} // namespace
+
+TEST_P(ControlloDellaScheda, UnInsiemeNonPreparatoFermaLaStampa)
+{
+    ContestoDiProva c({QStringLiteral("A")}, QStringLiteral("A"));
+    StampaScheda stampa(*c);
+    EXPECT_EQ(stampa.stampa(nullptr, GetParam().mostrati, incompleta, pagina()), Esito::Incompleta);
+    EXPECT_EQ(c.avvisi.messaggi, QStringList{incompleta});
+    EXPECT_TRUE(c.stampanti.documenti.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Insiemi, ControlloDellaScheda,
+    ::testing::Values(CasoControllo{"Nessuno", {false, false, false, false}},
+                      CasoControllo{"SoloIlPrimo", {true, false, false, false}},
+                      CasoControllo{"MancaIlSecondo", {true, false, true, true}},
+                      CasoControllo{"MancaIlTerzo", {true, true, false, true}},
+                      CasoControllo{"MancaIlQuarto", {true, true, true, false}}),
+    [](const auto &info) { return std::string(info.param.nome); });
+
+TEST(StampaDellaScheda, UnaPaginaSullaStampanteCorrente)
+{
+    ContestoDiProva c({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")},
+                      QStringLiteral("B"));
+    (*c).impostaStampanteCorrente(QStringLiteral("C"));
+    StampaScheda stampa(*c);
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, pagina()), Esito::Stampata);
+    EXPECT_TRUE(c.avvisi.messaggi.isEmpty());
+    ASSERT_EQ(c.stampanti.documenti.size(), 1u);
+    EXPECT_EQ(c.stampanti.documenti[0].stampante, QStringLiteral("C"));
+    const auto *doc = c.stampanti.documenti[0].superficie;
+    EXPECT_EQ(doc->conta(Tipo::Fine), 1);
+    EXPECT_EQ(doc->conta(Tipo::Immagine), 120);
+    EXPECT_FALSE(doc->annullato());
+}
+
+TEST(StampaDellaScheda, DueStampeDannoLaStessaPagina)
+{
+    ContestoDiProva c({QStringLiteral("A")}, QStringLiteral("A"));
+    StampaScheda stampa(*c);
+    const ContenutoPagina p = pagina();
+    ASSERT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, p), Esito::Stampata);
+    ASSERT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, p), Esito::Stampata);
+    ASSERT_EQ(c.stampanti.documenti.size(), 2u);
+    const auto &prima = c.stampanti.documenti[0].superficie->operazioni();
+    const auto &seconda = c.stampanti.documenti[1].superficie->operazioni();
+    ASSERT_EQ(prima.size(), seconda.size());
+    for (std::size_t i = 0; i < prima.size(); ++i) {
+        EXPECT_EQ(prima[i].tipo, seconda[i].tipo);
+        EXPECT_EQ(QLineF(prima[i].x1, prima[i].y1, prima[i].x2, prima[i].y2),
+                  QLineF(seconda[i].x1, seconda[i].y1, seconda[i].x2, seconda[i].y2));
+        EXPECT_EQ(prima[i].testo, seconda[i].testo);
+    }
+}
+
+struct CasoSenzaStampante
+{
+    const char *nome;
+    QStringList installate;
+    QString corrente;
+};
+
+class StampanteAssente : public ::testing::TestWithParam<CasoSenzaStampante>
+{
+};
+
+TEST_P(StampanteAssente, LIntestazioneAvvisaUnaVoltaENienteSiStampa)
+{
+    const auto &caso = GetParam();
+    ContestoDiProva c(caso.installate, caso.corrente);
+    StampaScheda stampa(*c);
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, pagina()), Esito::Fallita);
+    EXPECT_EQ(c.avvisi.messaggi, QStringList{problema});
+    EXPECT_TRUE(c.stampanti.documenti.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, StampanteAssente,
+    ::testing::Values(CasoSenzaStampante{"NessunaInstallata", {}, {}},
+                      CasoSenzaStampante{"CorrenteRimossa", {QStringLiteral("A")}, QStringLiteral("B")},
+                      CasoSenzaStampante{"NessunaPredefinita", {QStringLiteral("A")}, {}}),
+    [](const auto &info) { return std::string(info.param.nome); });
+
+struct CasoGuasto
+{
+    const char *nome;
+    int operazione;
+};
+
+class GuastoDuranteLaStampa : public ::testing::TestWithParam<CasoGuasto>
+{
+};
+
+TEST_P(GuastoDuranteLaStampa, UnSoloAvvisoEDocumentoAbbandonato)
+{
+    ContestoDiProva c({QStringLiteral("A")}, QStringLiteral("A"));
+    c.stampanti.falliscaDa = GetParam().operazione;
+    StampaScheda stampa(*c);
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, pagina()), Esito::Fallita);
+    EXPECT_EQ(c.avvisi.messaggi, QStringList{problema});
+    ASSERT_EQ(c.stampanti.documenti.size(), 1u);
+    EXPECT_TRUE(c.stampanti.documenti[0].superficie->annullato());
+    EXPECT_EQ(c.stampanti.documenti[0].superficie->conta(Tipo::Fine), 0);
+
+    // The form goes on: the next print on a working printer succeeds.
+    c.stampanti.falliscaDa.reset();
+    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, pagina()), Esito::Stampata);
+    EXPECT_EQ(c.avvisi.messaggi.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operazioni, GuastoDuranteLaStampa,
+    ::testing::Values(CasoGuasto{"Intestazione", 0}, CasoGuasto{"Istruzione", 5},
+                      CasoGuasto{"Spessore", 6}, CasoGuasto{"Riquadro", 9},
+                      CasoGuasto{"Figura", 40}, CasoGuasto{"FineDocumento", 7 + 4 * 38}),
+    [](const auto &info) { return std::string(info.param.nome); });

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class QProcess;
+
+// A CUPS server that belongs to the test alone: its own configuration, spool and socket in a
+// temporary folder, so the machine's printers are never seen or touched. Queues print through
+// the cups-pdf backend, which turns every page into a PDF file the test can read back.
+//
+// Use: create one before anything in the test program asks for printers (libcups remembers the
+// server it first talked to); it points CUPS_SERVER at itself. Add queues with aggiungiCoda(),
+// print with a StampantiSistema whose job title is titoloUnico(), then attendiPdf(title) gives
+// the file cups-pdf wrote. The daemon stops when the object goes, or with the test process.
+// cups-pdf runs as root, so this needs root; avviato() is false otherwise, with the reason.
+class CupsPrivato
+{
+public:
+    CupsPrivato();
+    ~CupsPrivato();
+    CupsPrivato(const CupsPrivato &) = delete;
+    CupsPrivato &operator=(const CupsPrivato &) = delete;
+
+    bool avviato() const { return m_avviato; }
+    const QString &errore() const { return m_errore; }
+    QString socket() const;
+
+    // A cups-pdf queue, enabled and accepting jobs.
+    bool aggiungiCoda(const QString &nome);
+    bool impostaPredefinita(const QString &nome);
+    bool rimuoviCoda(const QString &nome);
+    bool rimuoviTutte();
+    // Stops the queue (cupsdisable), or makes it refuse new jobs (cupsreject).
+    bool fermaCoda(const QString &nome);
+    bool rifiutaLavori(const QString &nome);
+
+    // A job title no other print, here or in another test run, carries. The files cups-pdf
+    // writes for these titles are removed with the object.
+    static QString titoloUnico();
+    // The PDF cups-pdf wrote for the job with this title, once the server has finished every
+    // job; empty if none appears in time.
+    QString attendiPdf(const QString &titolo, int attesaMs = 60000);
+    // Whether the server has any job that has not finished.
+    bool lavoriInCorso() const;
+    // Ids of the jobs the server has finished on this queue, oldest first.
+    QList<int> lavoriCompletati(const QString &coda) const;
+
+private:
+    bool comando(const QString &programma, const QStringList &argomenti);
+    QString cartellaPdf(const QString &coda) const;
+
+    QTemporaryDir m_cartella;
+    std::unique_ptr<QProcess> m_demone;
+    bool m_avviato = false;
+    QString m_errore;
+    QStringList m_code;
+};
