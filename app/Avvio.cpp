@@ -1,0 +1,90 @@
+#include "app/Avvio.h"
+
+#include "app/Contesto.h"
+#include "app/FrmInizio.h"
+#include "exercises/StatoEsercizio.h"
+#include "platform/Avvisi.h"
+#include "platform/GeneratoreCasuale.h"
+#include "platform/Orologio.h"
+#include "platform/StampantiSistema.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QRegularExpression>
+#include <cstdlib>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+const QString iconaProgramma = QStringLiteral(":/immagini/icona.ico");
+
+// True when a local X display such as ":0" or "unix:0.0" has no server listening, the one
+// case where Qt would abort with a long plugin message instead of a word to the user.
+bool displayX11LocaleSpento(const QString &display)
+{
+    static const QRegularExpression locale(QStringLiteral("^(?:unix)?:(\\d+)(?:\\.\\d+)?$"));
+    const QRegularExpressionMatch m = locale.match(display);
+    if (!m.hasMatch())
+        return false; // remote or unusual displays are left to Qt
+    const QByteArray percorso = "/tmp/.X11-unix/X" + m.captured(1).toLatin1();
+    const int presa = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (presa < 0)
+        return false;
+    sockaddr_un indirizzo{};
+    indirizzo.sun_family = AF_UNIX;
+    qstrncpy(indirizzo.sun_path, percorso.constData(), sizeof indirizzo.sun_path);
+    const bool collegato =
+        ::connect(presa, reinterpret_cast<sockaddr *>(&indirizzo), sizeof indirizzo) == 0;
+    ::close(presa);
+    // An abstract-namespace socket may serve the display without a file; only a refused
+    // connection to an absent file counts as no server.
+    return !collegato && !QFile::exists(QString::fromLatin1(percorso));
+}
+
+} // namespace
+
+const char *Avvio::displayMancante()
+{
+    const QString piattaforma = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (!piattaforma.isEmpty() && !piattaforma.startsWith(QLatin1String("xcb")))
+        return nullptr;
+    if (display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return "tandorino: nessun display grafico disponibile (DISPLAY non impostato)";
+    if (!display.isEmpty() && displayX11LocaleSpento(display))
+        return "tandorino: il display grafico non risponde (nessun server X su DISPLAY)";
+    return nullptr;
+}
+
+int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda)
+{
+    QApplication::setApplicationName(QStringLiteral("Tandorino"));
+    if (QFile::exists(iconaProgramma))
+        QApplication::setWindowIcon(QIcon(iconaProgramma));
+
+    Orologio orologio;
+    GeneratoreCasuale casuale;
+    Avvisi avvisi;
+    StampantiSistema stampanti;
+    StatoEsercizio esercizio;
+    Contesto contesto(orologio, casuale, avvisi, stampanti, esercizio);
+
+    int esito = EXIT_SUCCESS;
+    {
+        // The start screen lives for the whole run; once it has closed every form the program
+        // ends, even if a hidden window (the picture gallery) is still around.
+        FrmInizio inizio(contesto);
+        QObject::connect(&inizio, &FrmInizio::programmaFinito, &app, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+        if (sonda)
+            sonda(inizio);
+        inizio.showMaximized();
+        esito = QApplication::exec();
+        // Forms closed at the end are deleted before the context they refer to.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return esito;
+}
