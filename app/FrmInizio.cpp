@@ -220,10 +220,8 @@ void FrmInizio::creaControlli()
     coloraSfondo(m_frame1, rosaChiaro);
     registra(m_frame1, QRectF(5745, 2505, 5805, 4095));
     for (int i = 0; i < PulsantiModo::numeroPulsanti; ++i) {
-        auto *pulsante = new QPushButton(testiPulsanti[i], m_frame1);
+        auto *pulsante = new PulsanteGrande(testiPulsanti[i], m_frame1);
         pulsante->setFont(arial(15.75));
-        pulsante->setFocusPolicy(Qt::StrongFocus);
-        pulsante->setAutoDefault(false);
         m_option1[i] = pulsante;
         coloraPulsante(i, i == 0 ? colorePulsanteFuoco : colorePulsanteNormale);
         registra(pulsante, postiPulsanti[i]);
@@ -351,9 +349,7 @@ void FrmInizio::mostraTendine()
 
 void FrmInizio::coloraPulsante(int indice, const QColor &colore)
 {
-    m_option1[indice]->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %2; }")
-            .arg(colore.name(), colore.darker(140).name()));
+    m_option1[indice]->setColore(colore);
 }
 
 void FrmInizio::Option1_GotFocus(int indice)

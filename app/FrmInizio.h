@@ -3,6 +3,7 @@
 #include "app/Proporzioni.h"
 #include "app/PulsantiModo.h"
 #include "app/Tendine.h"
+#include "platform/PulsanteGrande.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
 
 #include <QMainWindow>
@@ -125,7 +126,7 @@ private:
     QWidget *m_shape2 = nullptr;
     QWidget *m_shape1 = nullptr;
     QWidget *m_frame1 = nullptr;
-    std::array<QPushButton *, PulsantiModo::numeroPulsanti> m_option1{};
+    std::array<PulsanteGrande *, PulsantiModo::numeroPulsanti> m_option1{};
     std::array<QLabel *, 3> m_label1{};
     QTimer *m_timerTendine = nullptr;
     QLabel *m_label2 = nullptr;

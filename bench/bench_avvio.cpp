@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -31,6 +32,8 @@ Misura lancia(const std::string &programma)
     posix_spawn_file_actions_init(&azioni);
     posix_spawn_file_actions_adddup2(&azioni, tubo[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&azioni, tubo[0]);
+    // The programs' own warnings would only clutter the table.
+    posix_spawn_file_actions_addopen(&azioni, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     char *argv[] = {const_cast<char *>(programma.c_str()), nullptr};
     const auto inizio = std::chrono::steady_clock::now();
     pid_t pid = 0;

@@ -4,7 +4,7 @@
 #include "app/ScalaturaModulo.h"
 #include "exercises/ContornoDecorativo.h"
 #include "exercises/FrmFigure.h"
-#include "exercises/PulsanteGrande.h"
+#include "platform/PulsanteGrande.h"
 #include "exercises/StatoEsercizio.h"
 #include "exercises/TipiEsercizio.h"
 #include "platform/CodiciTasto.h"

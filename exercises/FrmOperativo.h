@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exercises/GeneratoreEsercizi.h"
-#include "exercises/PulsanteGrande.h"
+#include "platform/PulsanteGrande.h"
 #include "exercises/RegoleEsercizio.h"
 #include "exercises/Tastierino.h"
 

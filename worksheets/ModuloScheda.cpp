@@ -2,6 +2,7 @@
 
 #include "app/Contesto.h"
 #include "app/ScalaturaModulo.h"
+#include "platform/PulsanteGrande.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/StampaScheda.h"
@@ -14,6 +15,7 @@
 namespace {
 const QColor coloreModulo(255, 192, 255);
 const QColor coloreTitolo(192, 0, 0);
+const QColor coloreRosa(255, 128, 255); // the graphical buttons
 }
 
 ModuloScheda::ModuloScheda(Contesto &contesto, const QString &titolo, QSizeF clientProgettoTwips,
@@ -58,17 +60,18 @@ QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const QString &testo, const 
 QPushButton *ModuloScheda::creaPulsante(QWidget *genitore, const QString &testo,
                                         const QRectF &progetto, bool rosa)
 {
-    auto *pulsante = new QPushButton(testo, genitore);
+    QPushButton *pulsante = nullptr;
+    if (rosa) {
+        auto *grafico = new PulsanteGrande(testo, genitore);
+        grafico->setColore(coloreRosa);
+        grafico->setCorniceFuoco(true);
+        pulsante = grafico;
+    } else {
+        pulsante = new QPushButton(testo, genitore);
+    }
     QFont carattere(QStringLiteral("Arial"));
     carattere.setPointSizeF(8.25);
     pulsante->setFont(carattere);
-    if (rosa) {
-        pulsante->setStyleSheet(QStringLiteral(
-            "QPushButton { background-color: rgb(255, 128, 255); color: black;"
-            " border: 2px outset rgb(255, 190, 255); }"
-            "QPushButton:pressed { border-style: inset; }"
-            "QPushButton:focus { border: 2px solid rgb(128, 0, 128); }"));
-    }
     m_scalatura->aggiungi(pulsante, progetto);
     return pulsante;
 }

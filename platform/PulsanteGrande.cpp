@@ -1,4 +1,4 @@
-#include "exercises/PulsanteGrande.h"
+#include "platform/PulsanteGrande.h"
 
 #include <QPainter>
 #include <qdrawutil.h>
@@ -33,8 +33,20 @@ void PulsanteGrande::paintEvent(QPaintEvent *)
     bordo.setColor(QPalette::Light, m_colore.lighter(115));
     bordo.setColor(QPalette::Dark, m_colore.darker(150));
     bordo.setColor(QPalette::Mid, m_colore.darker(125));
-    qDrawShadePanel(&p, rect(), bordo, false, spessoreBordo);
+    qDrawShadePanel(&p, rect(), bordo, isDown(), spessoreBordo);
     p.setFont(font());
     p.setPen(isEnabled() ? QColor(Qt::black) : testoDisattivato);
     p.drawText(rect(), Qt::AlignCenter, text());
+    if (m_corniceFuoco && hasFocus()) {
+        constexpr int rientro = 4;
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(rientro, rientro, -rientro - 1, -rientro - 1));
+    }
+}
+
+void PulsanteGrande::setCorniceFuoco(bool mostra)
+{
+    m_corniceFuoco = mostra;
+    update();
 }

@@ -1,0 +1,299 @@
+// Every action a user takes, through the real widgets, timed many times: the medians must stay
+// under a millisecond. Then a page of each worksheet kind drawn into a PDF through the printing
+// surface, and a check that nothing runs while nobody does anything.
+#include "Misuratore.h"
+
+#include "app/Contesto.h"
+#include "app/FrmInizio.h"
+#include "exercises/FrmOperativo.h"
+#include "exercises/StatoEsercizio.h"
+#include "platform/Avvisi.h"
+#include "platform/GeneratoreCasuale.h"
+#include "platform/Orologio.h"
+#include "platform/Stampanti.h"
+#include "platform/SuperficieStampaQt.h"
+#include "worksheets/FrmStampaSchede.h"
+#include "worksheets/FrmStampaSchedeElementi.h"
+#include "worksheets/PaginaScheda.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+constexpr int ripetizioni = 300;
+constexpr int ripetizioniApertura = 60;
+constexpr double obiettivoAzioneMs = 1.0;
+constexpr double obiettivoStampaMs = 100.0;
+constexpr int dpiStampa = 300;
+
+// Message boxes would wait for a click; the benchmark only counts them.
+class AvvisiMuti : public Avvisi
+{
+public:
+    void mostra(QWidget *, const QString &) override { ++conteggio; }
+    int conteggio = 0;
+};
+
+// No printers: the benchmark prints into PDFs of its own.
+class NessunaStampante : public Stampanti
+{
+public:
+    QStringList nomi() const override { return {}; }
+    QString predefinita() const override { return {}; }
+    std::unique_ptr<SuperficieStampa> apriDocumento(const QString &) override { return nullptr; }
+};
+
+void premi(QWidget *w)
+{
+    QTest::mousePress(w, Qt::LeftButton);
+    QTest::mouseRelease(w, Qt::LeftButton);
+}
+
+void chiudi(QWidget *w)
+{
+    if (w)
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+template<typename T>
+T *trova()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *f = qobject_cast<T *>(w); f && f->isVisible())
+            return f;
+    return nullptr;
+}
+
+class Banco
+{
+public:
+    Banco()
+        : contesto(orologio, casuale, avvisi, stampanti, esercizio)
+        , inizio(contesto)
+    {
+        casuale.semina(1.0);
+        inizio.resize(1920, 1080);
+        inizio.show();
+        if (!QTest::qWaitForWindowExposed(&inizio))
+            std::fprintf(stderr, "the start screen was never shown\n");
+    }
+
+    FrmOperativo *apriEsercizio(int tipo)
+    {
+        premi(inizio.Option1(tipo));
+        return trova<FrmOperativo>();
+    }
+
+    // Presses "AGGIUNGI (+)" or "TOGLI (-)" until the second set is as large as the first.
+    void pareggia(FrmOperativo *f)
+    {
+        while (esercizio.ElementiD < esercizio.ElementiS)
+            premi(f->Option1(0));
+        while (esercizio.ElementiD > esercizio.ElementiS)
+            premi(f->Option1(1));
+    }
+
+    // Back to an exercise in its editing state.
+    void nuovoEsercizio(FrmOperativo *f)
+    {
+        if (!f->Option1(3)->isEnabled()) {
+            pareggia(f);
+            premi(f->Option1(2));
+        }
+        premi(f->Option1(3));
+    }
+
+    Orologio orologio;
+    GeneratoreCasuale casuale;
+    AvvisiMuti avvisi;
+    NessunaStampante stampanti;
+    StatoEsercizio esercizio;
+    Contesto contesto;
+    FrmInizio inizio;
+};
+
+void azioniEsercizio(Banco &b)
+{
+    Misuratore::intestazione("exercise form (real widgets)");
+    Misuratore::mediana(QStringLiteral("open the exercise form"), ripetizioniApertura,
+                        obiettivoAzioneMs, [&b] { b.apriEsercizio(0); },
+                        [] { chiudi(trova<FrmOperativo>()); });
+    FrmOperativo *f = b.apriEsercizio(1);
+    Misuratore::mediana(QStringLiteral("AGGIUNGI (+)"), ripetizioni, obiettivoAzioneMs,
+                        [f] { premi(f->Option1(0)); }, [&b, f] {
+                            if (b.esercizio.ElementiD >= 9)
+                                b.nuovoEsercizio(f);
+                        });
+    Misuratore::mediana(QStringLiteral("TOGLI (-)"), ripetizioni, obiettivoAzioneMs,
+                        [f] { premi(f->Option1(1)); }, [f] { premi(f->Option1(0)); });
+    Misuratore::mediana(QStringLiteral("VERIFICA (right)"), ripetizioni, obiettivoAzioneMs,
+                        [f] { premi(f->Option1(2)); }, [&b, f] {
+                            b.nuovoEsercizio(f);
+                            b.pareggia(f);
+                        });
+    Misuratore::mediana(QStringLiteral("AVANTI  >>"), ripetizioni, obiettivoAzioneMs,
+                        [f] { premi(f->Option1(3)); }, [&b, f] {
+                            b.pareggia(f);
+                            premi(f->Option1(2));
+                        });
+    // A wrong answer, then help accepted: verdict, help panel, solution.
+    Misuratore::mediana(QStringLiteral("help round (VERIFICA wrong, SI)"), ripetizioni,
+                        obiettivoAzioneMs,
+                        [f] {
+                            premi(f->Option1(2));
+                            premi(f->Option3(0));
+                        },
+                        [&b, f] {
+                            b.nuovoEsercizio(f);
+                            b.pareggia(f);
+                            premi(f->Option1(b.esercizio.ElementiD < 10 ? 0 : 1));
+                        });
+    chiudi(f);
+}
+
+template<typename Modulo>
+void azioniScheda(Banco &b, const QString &nome, QAction *voce)
+{
+    Misuratore::intestazione(qPrintable(QStringLiteral("worksheet \"%1\"").arg(nome)));
+    Misuratore::mediana(QStringLiteral("open the worksheet"), ripetizioniApertura,
+                        obiettivoAzioneMs, [voce] { voce->trigger(); },
+                        [] { chiudi(trova<Modulo>()); });
+    Modulo *m = trova<Modulo>();
+    int insieme = 0;
+    Misuratore::mediana(QStringLiteral("regenerate a set"), ripetizioni, obiettivoAzioneMs,
+                        [m, &insieme] { premi(m->CmdInsieme(insieme % 4 + 1)); },
+                        [&insieme] { ++insieme; });
+    Misuratore::mediana(QStringLiteral("switch halves"), ripetizioni, obiettivoAzioneMs,
+                        [m] { premi(m->Command2()); });
+
+    // The page as "STAMPA" would print it, drawn into a PDF kept in memory.
+    for (int i = 1; i <= 4; ++i)
+        premi(m->CmdInsieme(i));
+    const ContenutoPagina pagina = m->contenutoPagina();
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    Misuratore::mediana(QStringLiteral("print the page into a PDF"), 40, obiettivoStampaMs,
+                        [&pagina, &a4] {
+                            SuperficieStampaQt pdf(a4, dpiStampa, QStringLiteral("bench"),
+                                                   [](const QByteArray &dati) {
+                                                       return !dati.isEmpty();
+                                                   });
+                            PaginaScheda::intestazione(pdf, pagina.istruzione);
+                            PaginaScheda::corpo(pdf, pagina);
+                        });
+    chiudi(m);
+}
+
+// The scaling pass of a form's client, at each screen size.
+void scalatura(const QString &nome, QWidget *finestra, QWidget *client)
+{
+    for (const QSize schermo : {QSize(1920, 1080), QSize(3840, 2160)}) {
+        // Each timed resize alternates between the full and a smaller size, so every pass really
+        // moves every control.
+        finestra->resize(schermo);
+        const QSize ridotto = schermo * 3 / 4;
+        int passo = 0;
+        Misuratore::mediana(QStringLiteral("%1 at %2 x %3").arg(nome).arg(schermo.width()).arg(schermo.height()),
+                            ripetizioni, obiettivoAzioneMs, [client, schermo, ridotto, &passo] {
+                                ++passo;
+                                client->resize(passo % 2 ? ridotto : schermo);
+                            });
+    }
+}
+
+void passiScalatura(Banco &b)
+{
+    Misuratore::intestazione("scaling pass");
+    scalatura(QStringLiteral("start screen"), &b.inizio, b.inizio.client());
+    FrmOperativo *f = b.apriEsercizio(2);
+    scalatura(QStringLiteral("exercise form"), f, f);
+    chiudi(f);
+    b.inizio.MnuVuoto()->trigger();
+    auto *disegno = trova<FrmStampaSchede>();
+    scalatura(QStringLiteral("draw worksheet"), disegno, disegno->centralWidget());
+    chiudi(disegno);
+    b.inizio.mnuAggiungi()->trigger();
+    auto *aggiungi = trova<FrmStampaSchedeElementi>();
+    scalatura(QStringLiteral("add worksheet"), aggiungi, aggiungi->centralWidget());
+    chiudi(aggiungi);
+}
+
+// Counts timer events anywhere in the program while nothing happens.
+class ContaTimer : public QObject
+{
+public:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Timer) {
+            ++conteggio;
+            ricevitori.insert(QString::fromLatin1(o->metaObject()->className()) + QLatin1Char(' ')
+                              + o->objectName());
+        }
+        return QObject::eventFilter(o, e);
+    }
+    int conteggio = 0;
+    QSet<QString> ricevitori;
+};
+
+bool inattivo(Banco &b)
+{
+    std::printf("\n| idle (start screen, exercise form and worksheet open, 1 s) | timer events | |\n|---|---|---|\n");
+    // An outer width of a whole number of curtain steps (10 pixels at 96 DPI), so the curtain
+    // can close; other widths keep it ticking by design.
+    const int bordo = b.inizio.frameGeometry().width() - b.inizio.width();
+    b.inizio.resize(1920 - bordo, 1080);
+    QTest::qWait(3000); // the curtain opens fully: 192 steps of 10 ms at this width
+    FrmOperativo *f = b.apriEsercizio(0);
+    b.inizio.MnuVuoto()->trigger();
+    QTest::qWait(200);
+    ContaTimer conta;
+    qApp->installEventFilter(&conta);
+    QTest::qWait(1000);
+    qApp->removeEventFilter(&conta);
+    // qWait's own wake-ups are not timer events; any counted here would be the program's.
+    const bool ok = conta.conteggio == 0 && !b.inizio.timerTendine()->isActive();
+    std::printf("| after the curtain has opened | %d | %s |\n", conta.conteggio, ok ? "ok" : "MISSED");
+    for (const QString &r : conta.ricevitori)
+        std::printf("|   timer events went to %s | | |\n", qPrintable(r));
+    chiudi(trova<FrmStampaSchede>());
+    chiudi(f);
+    return ok;
+}
+
+} // namespace
+
+// The offscreen platform warns about every raise(); the table is what matters here.
+void soloErrori(QtMsgType tipo, const QMessageLogContext &, const QString &testo)
+{
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(testo));
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(soloErrori);
+    QApplication app(argc, argv);
+    Banco banco;
+    azioniEsercizio(banco);
+    azioniScheda<FrmStampaSchede>(banco, QStringLiteral("insieme vuoto"), banco.inizio.MnuVuoto());
+    azioniScheda<FrmStampaSchedeElementi>(banco, QStringLiteral("aggiungi elementi"),
+                                          banco.inizio.mnuAggiungi());
+    azioniScheda<FrmStampaSchedeElementi>(banco, QStringLiteral("togli elementi"),
+                                          banco.inizio.mnuTogli());
+    passiScalatura(banco);
+    const bool quieto = inattivo(banco);
+    return Misuratore::tuttiEntroObiettivo() && quieto ? 0 : 3;
+}

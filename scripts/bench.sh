@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in release mode and prints their tables: start-up against a minimal Qt
+# program, every user action, printing a page of each worksheet kind, idleness.
+# Start-up is measured on a real X display: the current one, or a private Xvfb with openbox.
+# Optional argument: how many launches of each program (default 21).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/dipendenze.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-bench --target bench >/dev/null
+
+pulizia=()
+trap 'for p in "${pulizia[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
+if [[ -z "${DISPLAY:-}" ]]; then
+    for n in $(seq 90 99); do [[ -e /tmp/.X11-unix/X$n ]] || break; done
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    pulizia+=($!)
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
+    openbox >/dev/null 2>&1 &
+    pulizia+=($!)
+    sleep 1
+fi
+
+esito=0
+echo "Start-up on DISPLAY=$DISPLAY"
+QT_QPA_PLATFORM=xcb build-bench/bench/bench_avvio build-bench/bench/bench_minimo \
+    build-bench/bench/bench_tandorino "${1:-21}" || esito=$?
+# Actions are timed offscreen: no window manager or compositor in the measurement.
+QT_QPA_PLATFORM=offscreen build-bench/bench/bench_azioni 2> >(grep -v XDG_RUNTIME_DIR >&2) || esito=$?
+exit "$esito"
