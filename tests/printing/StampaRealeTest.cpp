@@ -1,6 +1,6 @@
 #include "PaginaDiProva.h"
-#include "SceltaStampante.h"
-#include "StrumentiPdf.h"
+#include "support/SceltaStampante.h"
+#include "support/StrumentiPdf.h"
 #include "VerificaPagina.h"
 #include "app/Contesto.h"
 #include "exercises/StatoEsercizio.h"

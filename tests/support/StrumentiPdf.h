@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QList>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 
 // Reading back a printed page with poppler's tools: the words with their boxes in points, the
@@ -20,6 +21,8 @@ QList<Parola> parole(const QString &pdf);
 QImage pagina(const QString &pdf);
 int pagine(const QString &pdf);
 int figure(const QString &pdf);
+// Pixel sizes of the pictures in the order the page draws them.
+QList<QSize> dimensioniFigure(const QString &pdf);
 // Writes bytes to a temporary file that lives as long as the test program.
 QString salvaTemporaneo(const QByteArray &dati);
 
