@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include <ostream>
+
 // Reading back a printed page with poppler's tools: the words with their boxes in points, the
 // page rendered at 144 dpi (ten twips a pixel), and the pictures it holds.
 namespace StrumentiPdf {
@@ -32,3 +34,9 @@ inline double pixel(double twips) { return twips / 10.0; }
 bool scuro(const QImage &immagine, double xTwips, double yTwips);
 
 } // namespace StrumentiPdf
+
+// Readable sizes in test failures.
+inline void PrintTo(const QSize &dimensione, std::ostream *os)
+{
+    *os << dimensione.width() << "x" << dimensione.height();
+}
