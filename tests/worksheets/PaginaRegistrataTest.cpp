@@ -53,11 +53,11 @@ protected:
         Aspetto a;
         for (auto *c : modulo->findChildren<CasellaFigura *>())
             a.figure.push_back(c->figura());
-        a.didascalia = aiuti::pulsante(modulo.get(), QStringLiteral("STAMPA"))->text();
+        // The switch button, whichever of its captions it shows.
         for (const char *nome : {"Visualizza la seconda parte", "Visualizza la prima parte",
                                  "Visualiza la prima parte"})
             if (aiuti::pulsante(modulo.get(), QString::fromUtf8(nome)))
-                a.didascalia = QString::fromUtf8(nome);
+                a.didascalia += QString::fromUtf8(nome);
         for (auto *w : modulo->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             a.metaVisibili.push_back(w->isVisible());
         for (int s = 1; s <= 4; ++s)
