@@ -1,6 +1,6 @@
 #include "PaginaDiProva.h"
-#include "SceltaStampante.h"
-#include "StrumentiPdf.h"
+#include "support/SceltaStampante.h"
+#include "support/StrumentiPdf.h"
 #include "VerificaPagina.h"
 #include "app/Contesto.h"
 #include "exercises/StatoEsercizio.h"
@@ -10,6 +10,7 @@
 #include "support/CupsPrivato.h"
 #include "support/GeneratoreFinto.h"
 #include "support/OrologioFinto.h"
+#include "support/ProgrammaVero.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/StampaScheda.h"
 
@@ -45,22 +46,6 @@ public:
 
 const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
 constexpr std::array<bool, 4> tuttiMostrati = {true, true, true, true};
-
-// The run's shared objects over the system's printers, as main() builds them.
-struct ProgrammaVero
-{
-    ProgrammaVero()
-        : stampanti(CupsPrivato::titoloUnico())
-        , contesto(orologio, casuale, avvisi, stampanti, esercizio)
-    {
-    }
-    OrologioFinto orologio;
-    GeneratoreFinto casuale;
-    AvvisiRegistrati avvisi;
-    StampantiSistema stampanti;
-    StatoEsercizio esercizio;
-    Contesto contesto;
-};
 
 class StampantiVere : public ::testing::Test
 {

@@ -1,5 +1,5 @@
 #include "PaginaDiProva.h"
-#include "StrumentiPdf.h"
+#include "support/StrumentiPdf.h"
 #include "VerificaPagina.h"
 #include "platform/SuperficieStampaQt.h"
 #include "worksheets/PaginaScheda.h"

@@ -1,11 +1,9 @@
 #include "support/ContestoDiProva.h"
-#include "worksheets/FrmStampaSchede.h"
-#include "worksheets/FrmStampaSchedeElementi.h"
 #include "AiutiSchede.h"
+#include "TipiScheda.h"
 
 #include <QPointer>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -13,18 +11,7 @@
 // until each of the four sets has been generated since the form was opened.
 namespace {
 
-struct Tipo
-{
-    const char *nome;
-    std::function<ModuloScheda *(Contesto &)> apri;
-    const char *pulsanteInsieme; // caption with %1 for the number
-    const char *messaggio;
-};
-
-void PrintTo(const Tipo &tipo, std::ostream *os)
-{
-    *os << tipo.nome;
-}
+using TipiScheda::Tipo;
 
 class CancelloStampa : public ::testing::TestWithParam<Tipo>
 {
@@ -50,7 +37,10 @@ protected:
         return prova.avvisi.messaggi.count(QString::fromUtf8(GetParam().messaggio));
     }
 
-    ContestoDiProva prova;
+    std::size_t stampe() const { return prova.stampanti.documenti.size(); }
+
+    // A printer is there, so a refusal can only come from the gate.
+    ContestoDiProva prova{{QStringLiteral("P")}, QStringLiteral("P")};
 };
 
 TEST_P(CancelloStampa, RefusesRightAfterOpening)
@@ -58,6 +48,7 @@ TEST_P(CancelloStampa, RefusesRightAfterOpening)
     std::unique_ptr<ModuloScheda> modulo(apri());
     premi(modulo.get(), QStringLiteral("STAMPA"));
     EXPECT_EQ(prova.avvisi.messaggi, QStringList{QString::fromUtf8(GetParam().messaggio)});
+    EXPECT_EQ(stampe(), 0u);
 }
 
 TEST_P(CancelloStampa, RefusesAfterReopeningEvenIfTheLastOpeningHadAllFourSets)
@@ -67,6 +58,7 @@ TEST_P(CancelloStampa, RefusesAfterReopeningEvenIfTheLastOpeningHadAllFourSets)
         premiInsieme(primo, s);
     premi(primo, QStringLiteral("STAMPA"));
     EXPECT_EQ(richiamiCancello(), 0);
+    EXPECT_EQ(stampe(), 1u);
     premi(primo, QStringLiteral("ESCI"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(primo.isNull());
@@ -76,6 +68,7 @@ TEST_P(CancelloStampa, RefusesAfterReopeningEvenIfTheLastOpeningHadAllFourSets)
         EXPECT_FALSE(secondo->mostrato(s)) << "set " << s;
     premi(secondo.get(), QStringLiteral("STAMPA"));
     EXPECT_EQ(richiamiCancello(), 1);
+    EXPECT_EQ(stampe(), 1u);
 }
 
 TEST_P(CancelloStampa, RefusesWhileAnyOneSetIsMissing)
@@ -88,6 +81,7 @@ TEST_P(CancelloStampa, RefusesWhileAnyOneSetIsMissing)
         const int prima = richiamiCancello();
         premi(modulo.get(), QStringLiteral("STAMPA"));
         EXPECT_EQ(richiamiCancello(), prima + 1) << "missing set " << mancante;
+        EXPECT_EQ(stampe(), 0u) << "missing set " << mancante;
     }
 }
 
@@ -98,23 +92,13 @@ TEST_P(CancelloStampa, PassesOnceAllFourSetsWereMadeInAnyOrder)
         premiInsieme(modulo.get(), s);
     premi(modulo.get(), QStringLiteral("STAMPA"));
     EXPECT_EQ(richiamiCancello(), 0);
+    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty());
+    EXPECT_EQ(stampe(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tipi, CancelloStampa,
-    ::testing::Values(
-        Tipo{"disegna", [](Contesto &c) -> ModuloScheda * { return new FrmStampaSchede(c); },
-             "VISUALIZZA %1° INSIEME", "Completa la scheda "},
-        Tipo{"aggiungi",
-             [](Contesto &c) -> ModuloScheda * {
-                 return new FrmStampaSchedeElementi(c, FrmStampaSchedeElementi::Tipo::Aggiungi);
-             },
-             "VISUALIZZA %1° ESERCIZIO", "Completa la scheda"},
-        Tipo{"togli",
-             [](Contesto &c) -> ModuloScheda * {
-                 return new FrmStampaSchedeElementi(c, FrmStampaSchedeElementi::Tipo::Togli);
-             },
-             "VISUALIZZA %1° ESERCIZIO", " Completa la scheda"}),
-    [](const auto &info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Tipi, CancelloStampa,
+                         ::testing::Values(TipiScheda::disegna, TipiScheda::aggiungi,
+                                           TipiScheda::togli),
+                         TipiScheda::nomeCaso);
 
 } // namespace

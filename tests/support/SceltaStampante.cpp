@@ -1,4 +1,4 @@
-#include "SceltaStampante.h"
+#include "support/SceltaStampante.h"
 
 #include "worksheets/FrmStampante.h"
 

@@ -1,4 +1,4 @@
-#include "StrumentiPdf.h"
+#include "support/StrumentiPdf.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,18 +68,25 @@ int pagine(const QString &pdf)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-int figure(const QString &pdf)
+QList<QSize> dimensioniFigure(const QString &pdf)
 {
     const QStringList righe = QString::fromUtf8(
         esegui(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})).split(QLatin1Char('\n'),
                                                                                   Qt::SkipEmptyParts);
-    // Two heading lines, then one line per picture drawn (soft masks are listed as "smask").
-    int n = 0;
+    // Two heading lines, then one line per picture drawn: page, number, type, width, height...
+    // (soft masks are listed as "smask" and are not pictures of their own).
+    QList<QSize> risultato;
     for (int i = 2; i < righe.size(); ++i) {
-        if (righe[i].contains(QLatin1String(" image ")))
-            ++n;
+        const QStringList campi = righe[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (campi.size() > 4 && campi[2] == QLatin1String("image"))
+            risultato.append(QSize(campi[3].toInt(), campi[4].toInt()));
     }
-    return n;
+    return risultato;
+}
+
+int figure(const QString &pdf)
+{
+    return static_cast<int>(dimensioniFigure(pdf).size());
 }
 
 QString salvaTemporaneo(const QByteArray &dati)

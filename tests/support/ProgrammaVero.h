@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/Contesto.h"
+#include "exercises/StatoEsercizio.h"
+#include "platform/StampantiSistema.h"
+#include "support/AvvisiRegistrati.h"
+#include "support/CupsPrivato.h"
+#include "support/GeneratoreFinto.h"
+#include "support/OrologioFinto.h"
+
+// The run's shared objects over the system's printers, as main() builds them, with jobs that
+// carry a title of their own so the test finds its PDF again.
+struct ProgrammaVero
+{
+    ProgrammaVero()
+        : stampanti(CupsPrivato::titoloUnico())
+        , contesto(orologio, casuale, avvisi, stampanti, esercizio)
+    {
+    }
+    OrologioFinto orologio;
+    GeneratoreFinto casuale;
+    AvvisiRegistrati avvisi;
+    StampantiSistema stampanti;
+    StatoEsercizio esercizio;
+    Contesto contesto;
+};

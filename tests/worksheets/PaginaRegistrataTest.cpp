@@ -1,0 +1,259 @@
+#include "support/ContestoDiProva.h"
+#include "AiutiSchede.h"
+#include "TipiScheda.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// The page each worksheet kind prints when its "STAMPA" button is pressed, as recorded by the
+// test's printers: every operation in order, against the page's numbers and the form's slots.
+namespace {
+
+using TipiScheda::Tipo;
+using Op = SuperficieRegistrata::Operazione;
+using TipoOp = SuperficieRegistrata::Tipo;
+
+const QStringList stampanti{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+
+// What the form shows: every slot's picture, the switch caption, the half and the flags.
+struct Aspetto
+{
+    std::vector<QImage> figure;
+    QString didascalia;
+    std::vector<bool> metaVisibili;
+    std::vector<bool> mostrati;
+    bool operator==(const Aspetto &) const = default;
+};
+
+class PaginaRegistrata : public ::testing::TestWithParam<Tipo>
+{
+protected:
+    PaginaRegistrata()
+        : modulo(GetParam().apri(*prova))
+    {
+        modulo->show();
+    }
+
+    void premi(const QString &testo)
+    {
+        QPushButton *p = aiuti::pulsante(modulo.get(), testo);
+        ASSERT_NE(p, nullptr) << testo.toStdString();
+        QTest::mouseClick(p, Qt::LeftButton);
+    }
+    void premiInsieme(int s) { premi(QString::fromUtf8(GetParam().pulsanteInsieme).arg(s)); }
+    void completa()
+    {
+        for (int s : {3, 2, 4})
+            premiInsieme(s);
+    }
+
+    Aspetto aspetto() const
+    {
+        Aspetto a;
+        for (auto *c : modulo->findChildren<CasellaFigura *>())
+            a.figure.push_back(c->figura());
+        // The switch button, whichever of its captions it shows.
+        for (const char *nome : {"Visualizza la seconda parte", "Visualizza la prima parte",
+                                 "Visualiza la prima parte"})
+            if (aiuti::pulsante(modulo.get(), QString::fromUtf8(nome)))
+                a.didascalia += QString::fromUtf8(nome);
+        for (auto *w : modulo->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            a.metaVisibili.push_back(w->isVisible());
+        for (int s = 1; s <= 4; ++s)
+            a.mostrati.push_back(modulo->mostrato(s));
+        return a;
+    }
+
+    const std::vector<Op> &documento(std::size_t i) const
+    {
+        return prova.stampanti.documenti.at(i).superficie->operazioni();
+    }
+
+    ContestoDiProva prova{stampanti, QStringLiteral("B")};
+    std::unique_ptr<ModuloScheda> modulo;
+};
+
+// The operations of the whole page as the numbers have them: the heading, the line width, then
+// row by row the boxes and the pictures in the kind's order, then the end of the document.
+std::vector<Op> paginaAttesa(const ModuloScheda &modulo, const Tipo &tipo)
+{
+    auto posizione = [](double x, double y) { return Op{TipoOp::Posizione, x, y}; };
+    auto carattere = [](double p) { return Op{TipoOp::Carattere, 0, 0, 0, 0, p}; };
+    auto riga = [](const char *t) { return Op{TipoOp::Riga, 0, 0, 0, 0, 0, QString::fromUtf8(t)}; };
+    std::vector<Op> ops{posizione(1000, 1000), carattere(14), riga("Nome e Cognome   "),
+                        posizione(1000, 1500), carattere(12), riga(tipo.istruzione),
+                        Op{TipoOp::Spessore, 0, 0, 0, 0, 3}};
+    for (int r = 0; r < 4; ++r) {
+        const double t = 2000 + 3500 * r;
+        auto riquadro = [&](double l) {
+            const double d = l + 5000, b = t + 3100;
+            for (const QLineF &lato : {QLineF(l, t, d, t), QLineF(l, t, l, b), QLineF(d, t, d, b),
+                                       QLineF(l, b, d, b)})
+                ops.push_back(Op{TipoOp::Linea, lato.x1(), lato.y1(), lato.x2(), lato.y2()});
+        };
+        auto figure = [&](bool destra) {
+            for (int k = 0; k < 15; ++k) {
+                Op op{TipoOp::Immagine, (destra ? 6830.0 : 830.0) + 800 * (k % 5),
+                      t + 200 + 950 * (k / 5)};
+                op.figura = TipiScheda::casellaDellaCella(modulo, r, destra, k)->figura();
+                ops.push_back(op);
+            }
+        };
+        riquadro(500);
+        if (tipo.dueRiquadri) {
+            figure(false);
+            riquadro(6000);
+            figure(true);
+        } else {
+            riquadro(6000);
+            figure(false);
+        }
+    }
+    ops.push_back(Op{TipoOp::Fine});
+    return ops;
+}
+
+std::string descrivi(const Op &op)
+{
+    return QStringLiteral("tipo %1 (%2, %3)-(%4, %5) valore %6 \"%7\"")
+        .arg(static_cast<int>(op.tipo))
+        .arg(op.x1)
+        .arg(op.y1)
+        .arg(op.x2)
+        .arg(op.y2)
+        .arg(op.valore)
+        .arg(op.testo)
+        .toStdString();
+}
+
+void confronta(const std::vector<Op> &ops, const std::vector<Op> &attese)
+{
+    ASSERT_EQ(ops.size(), attese.size());
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        const Op &o = ops[i];
+        const Op &a = attese[i];
+        const bool uguale = o.tipo == a.tipo && o.x1 == a.x1 && o.y1 == a.y1 && o.x2 == a.x2
+            && o.y2 == a.y2 && o.valore == a.valore && o.testo == a.testo && o.figura == a.figura;
+        EXPECT_TRUE(uguale) << "operazione " << i << ": " << descrivi(o) << " invece di "
+                            << descrivi(a);
+    }
+}
+
+TEST_P(PaginaRegistrata, StampaPrintsOnePageThatFollowsTheNumbers)
+{
+    completa();
+    // The half on screen plays no part.
+    QTest::mouseClick(aiuti::pulsante(modulo.get(), QStringLiteral("Visualizza la prima parte")),
+                      Qt::LeftButton);
+    premi(QStringLiteral("STAMPA"));
+
+    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
+    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
+    const SuperficieRegistrata &pagina = *prova.stampanti.documenti[0].superficie;
+    EXPECT_FALSE(pagina.annullato());
+    EXPECT_EQ(pagina.conta(TipoOp::Linea), 32);
+    EXPECT_EQ(pagina.conta(TipoOp::Immagine), GetParam().dueRiquadri ? 120 : 60);
+    EXPECT_EQ(pagina.conta(TipoOp::Fine), 1);
+    confronta(pagina.operazioni(), paginaAttesa(*modulo, GetParam()));
+
+    // Every slot that shows an exercise's set is printed once, with its own picture.
+    for (int r = 0; r < 4; ++r)
+        for (bool destra : {false, true})
+            for (int k = 0; k < 15; ++k)
+                if (CasellaFigura *c = TipiScheda::casellaDellaCella(*modulo, r, destra, k))
+                    EXPECT_FALSE(c->figura().isNull()) << r << "/" << destra << "/" << k;
+}
+
+TEST_P(PaginaRegistrata, TwoPressesGiveTheSamePageAndLeaveTheFormAsItWas)
+{
+    completa();
+    const Aspetto prima = aspetto();
+    const int estrazioni = prova.casuale.estrazioni();
+    const int semine = prova.casuale.semine();
+
+    premi(QStringLiteral("STAMPA"));
+    premi(QStringLiteral("STAMPA"));
+
+    ASSERT_EQ(prova.stampanti.documenti.size(), 2u);
+    confronta(documento(1), documento(0));
+    EXPECT_TRUE(aspetto() == prima);
+    EXPECT_EQ(prova.casuale.estrazioni(), estrazioni);
+    EXPECT_EQ(prova.casuale.semine(), semine);
+    EXPECT_EQ((*prova).stampanteCorrente(), QStringLiteral("B"));
+    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty());
+}
+
+TEST_P(PaginaRegistrata, ThePrinterMenuOpensTheDialogAndItsChoiceTakesTheNextPage)
+{
+    completa();
+    premi(QStringLiteral("STAMPA"));
+    const Aspetto prima = aspetto();
+
+    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(), (*prova).dialogoStampante(), 2));
+    EXPECT_EQ((*prova).stampanteCorrente(), QStringLiteral("C"));
+    EXPECT_TRUE(aspetto() == prima);
+    premi(QStringLiteral("STAMPA"));
+
+    ASSERT_EQ(prova.stampanti.documenti.size(), 2u);
+    EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
+    EXPECT_EQ(prova.stampanti.documenti[1].stampante, QStringLiteral("C"));
+    confronta(documento(1), documento(0));
+}
+
+TEST_P(PaginaRegistrata, ClosingThePrinterDialogWithoutAChoiceKeepsThePrinter)
+{
+    completa();
+    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(), (*prova).dialogoStampante(), -1));
+    premi(QStringLiteral("STAMPA"));
+    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tipi, PaginaRegistrata,
+                         ::testing::Values(TipiScheda::disegna, TipiScheda::aggiungi,
+                                           TipiScheda::togli),
+                         TipiScheda::nomeCaso);
+
+// Exercise 2 of the add and remove kinds: cell 11 of row 2 is slot 26 of the form.
+class RigaDueElementi : public PaginaRegistrata
+{
+};
+
+TEST_P(RigaDueElementi, Cell11PrintsSlot26InBothBoxes)
+{
+    // A first set of nine with slot 11 among them, a second set of m = 8 in slots 0..7.
+    aiuti::accodaEsercizio(prova.casuale, 5, 15, {11, 0, 2, 4, 6, 8, 10, 12, 14}, 7);
+    premiInsieme(2);
+    premiInsieme(3);
+    premiInsieme(4);
+    const auto *form = qobject_cast<FrmStampaSchedeElementi *>(modulo.get());
+    const QImage &elemento = (*prova).galleria().Image3(5);
+    const QImage &bianca = (*prova).galleria().Image3(0);
+    ASSERT_EQ(form->Image1(26)->figura(), elemento);
+    ASSERT_EQ(form->Image2(26)->figura(), bianca);
+    premi(QStringLiteral("STAMPA"));
+    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+
+    auto figureA = [&](double x, double y) {
+        std::vector<QImage> trovate;
+        for (const Op &op : documento(0))
+            if (op.tipo == TipoOp::Immagine && op.x1 == x && op.y1 == y)
+                trovate.push_back(op.figura);
+        return trovate;
+    };
+    EXPECT_EQ(figureA(1630, 7600), std::vector<QImage>{elemento});
+    EXPECT_EQ(figureA(7630, 7600), std::vector<QImage>{bianca});
+    // m = 8: the whole top row and the first three cells of the middle row of the right box.
+    for (int k = 0; k < 15; ++k)
+        EXPECT_EQ(figureA(6830 + 800 * (k % 5), 5700 + 950 * (k / 5)),
+                  std::vector<QImage>{k < 8 ? elemento : bianca})
+            << "cella " << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tipi, RigaDueElementi,
+                         ::testing::Values(TipiScheda::aggiungi, TipiScheda::togli),
+                         TipiScheda::nomeCaso);
+
+} // namespace

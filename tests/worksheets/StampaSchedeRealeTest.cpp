@@ -1,0 +1,223 @@
+#include "support/CupsPrivato.h"
+#include "support/ProgrammaVero.h"
+#include "support/StrumentiPdf.h"
+#include "support/VerificaCornice.h"
+#include "AiutiSchede.h"
+#include "TipiScheda.h"
+
+#include <QPainter>
+#include <QTest>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+
+// Real printing of the three worksheet kinds: the forms' own buttons and menu entry, the
+// system's printers through a private CUPS server, and the page read back from the PDF that
+// a cups-pdf queue wrote.
+namespace {
+
+using TipiScheda::Tipo;
+
+CupsPrivato *cups = nullptr;
+
+// The server starts before anything in the program asks for printers.
+class AmbienteCups : public ::testing::Environment
+{
+public:
+    void SetUp() override { cups = new CupsPrivato; }
+    void TearDown() override
+    {
+        delete cups;
+        cups = nullptr;
+    }
+};
+
+[[maybe_unused]] const auto *registrato = ::testing::AddGlobalTestEnvironment(new AmbienteCups);
+
+// How far a rendered cell may stray from its picture, as a mean difference per channel: the
+// pictures go through the print pipeline's re-encoding and are resampled to 144 dpi.
+constexpr double scartoAmmesso = 20;
+
+// The picture as the paper shows it: at 144 dpi (one and a half pixels a screen pixel), its
+// transparent parts white.
+QImage suCarta(const QImage &figura)
+{
+    QImage bianca(figura.size(), QImage::Format_RGB32);
+    bianca.fill(Qt::white);
+    QPainter p(&bianca);
+    p.drawImage(0, 0, figura);
+    p.end();
+    return bianca.scaled(qRound(figura.width() * 1.5), qRound(figura.height() * 1.5),
+                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Mean difference per channel between the page and a picture with its corner at a cell's
+// anchor, over the part of the cell the picture covers (the next cell's picture, drawn later,
+// may cover the rest), leaving out the edge pixels where resampling blurs.
+double scarto(const QImage &pagina, QPointF angoloTwips, const QImage &figura)
+{
+    const QImage attesa = suCarta(figura);
+    const QPoint angolo(qRound(StrumentiPdf::pixel(angoloTwips.x())),
+                        qRound(StrumentiPdf::pixel(angoloTwips.y())));
+    const int larghezza = std::min(attesa.width(), 80);
+    const int altezza = std::min(attesa.height(), 95);
+    double somma = 0;
+    int n = 0;
+    for (int y = 1; y < altezza - 1; ++y) {
+        for (int x = 1; x < larghezza - 1; ++x) {
+            const QRgb a = attesa.pixel(x, y);
+            const QRgb b = pagina.pixel(angolo + QPoint(x, y));
+            somma += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b))
+                + std::abs(qBlue(a) - qBlue(b));
+            n += 3;
+        }
+    }
+    return somma / n;
+}
+
+class StampaVera : public ::testing::TestWithParam<Tipo>
+{
+protected:
+    void SetUp() override
+    {
+        if (!cups || !cups->avviato())
+            GTEST_SKIP() << "server CUPS privato non disponibile: "
+                         << (cups ? cups->errore().toStdString() : std::string("?"));
+        ASSERT_TRUE(cups->rimuoviTutte());
+        for (const char *nome : {"A", "B"}) {
+            ASSERT_TRUE(cups->aggiungiCoda(QString::fromLatin1(nome)));
+            prima[nome] = cups->lavoriCompletati(QString::fromLatin1(nome)).size();
+        }
+        ASSERT_TRUE(cups->impostaPredefinita(QStringLiteral("A")));
+        programma = std::make_unique<ProgrammaVero>();
+        modulo.reset(GetParam().apri(programma->contesto));
+        modulo->show();
+    }
+
+    void premi(const QString &testo)
+    {
+        QPushButton *p = aiuti::pulsante(modulo.get(), testo);
+        ASSERT_NE(p, nullptr) << testo.toStdString();
+        QTest::mouseClick(p, Qt::LeftButton);
+    }
+    void completa()
+    {
+        for (int s = 2; s <= 4; ++s)
+            premi(QString::fromUtf8(GetParam().pulsanteInsieme).arg(s));
+    }
+
+    // Jobs each queue finished since the test began.
+    int nuovi(const char *coda)
+    {
+        while (cups->lavoriInCorso())
+            QThread::msleep(100);
+        return cups->lavoriCompletati(QString::fromLatin1(coda)).size() - prima[coda];
+    }
+
+    // The picture each cell should show, in the order the page draws them: row by row, the
+    // left box then the right box; the draw kind's right boxes hold nothing.
+    struct Cella
+    {
+        QPointF angolo;
+        QImage figura; // null: nothing drawn, white paper
+    };
+    std::vector<Cella> celle() const
+    {
+        std::vector<Cella> risultato;
+        for (int r = 0; r < 4; ++r) {
+            for (bool destra : {false, true}) {
+                for (int k = 0; k < 15; ++k) {
+                    const QPointF angolo((destra ? 6830 : 830) + 800 * (k % 5),
+                                         2000 + 3500 * r + 200 + 950 * (k / 5));
+                    CasellaFigura *c = TipiScheda::casellaDellaCella(*modulo, r, destra, k);
+                    risultato.push_back({angolo, c ? c->figura() : QImage()});
+                }
+            }
+        }
+        return risultato;
+    }
+
+    std::map<std::string, int> prima;
+    std::unique_ptr<ProgrammaVero> programma;
+    std::unique_ptr<ModuloScheda> modulo;
+};
+
+TEST_P(StampaVera, StampaPrintsThePicturesOfTheFormInTheirCells)
+{
+    completa();
+    premi(QStringLiteral("STAMPA"));
+    EXPECT_TRUE(programma->avvisi.messaggi.isEmpty())
+        << programma->avvisi.messaggi.join(u'|').toStdString();
+    const QString pdf = cups->attendiPdf(programma->stampanti.titoloLavoro());
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(nuovi("A"), 1);
+    EXPECT_EQ(nuovi("B"), 0);
+
+    VerificaCornice::intestazione(pdf, QString::fromUtf8(GetParam().istruzione));
+    const QImage pagina = StrumentiPdf::pagina(pdf);
+    VerificaCornice::riquadri(pagina);
+
+    // One picture in the PDF for every cell the page paints. The opaque ones keep their own
+    // pixel size; pictures with transparent parts reach the queue already flattened onto the
+    // paper at the printer's resolution, so only their number is known.
+    const std::vector<Cella> attese = celle();
+    std::map<std::pair<int, int>, int> opache;
+    int dipinte = 0;
+    for (const Cella &c : attese) {
+        if (c.figura.isNull())
+            continue;
+        ++dipinte;
+        if (!c.figura.hasAlphaChannel())
+            ++opache[{c.figura.width(), c.figura.height()}];
+    }
+    EXPECT_EQ(dipinte, GetParam().dueRiquadri ? 120 : 60);
+    const QList<QSize> trovate = StrumentiPdf::dimensioniFigure(pdf);
+    EXPECT_EQ(trovate.size(), dipinte);
+    for (const auto &[dimensione, quante] : opache)
+        EXPECT_EQ(trovate.count(QSize(dimensione.first, dimensione.second)), quante)
+            << dimensione.first << "x" << dimensione.second;
+
+    // Each cell on paper looks like its own slot's picture more than like any other picture of
+    // the gallery; an empty cell is white paper.
+    Contesto &contesto = programma->contesto;
+    for (std::size_t i = 0; i < attese.size(); ++i) {
+        const Cella &c = attese[i];
+        const int attesa = c.figura.isNull() ? FrmFigure::figuraVuota
+                                             : TipiScheda::indiceGalleria(contesto, c.figura);
+        ASSERT_GE(attesa, 0);
+        int migliore = -1;
+        double minimo = 1e9;
+        for (int g = FrmFigure::figuraVuota; g <= FrmFigure::ultimaFiguraElemento; ++g) {
+            const double s = scarto(pagina, c.angolo, contesto.galleria().Image3(g));
+            if (s < minimo) {
+                minimo = s;
+                migliore = g;
+            }
+        }
+        EXPECT_EQ(migliore, attesa) << "cella a " << c.angolo.x() << ", " << c.angolo.y();
+        EXPECT_LT(scarto(pagina, c.angolo, contesto.galleria().Image3(attesa)), scartoAmmesso)
+            << "cella a " << c.angolo.x() << ", " << c.angolo.y();
+    }
+}
+
+TEST_P(StampaVera, TheMenuChoiceSendsTheNextPageToThatQueue)
+{
+    completa();
+    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(),
+                                          programma->contesto.dialogoStampante(), 1));
+    EXPECT_EQ(programma->contesto.stampanteCorrente(), QStringLiteral("B"));
+    premi(QStringLiteral("STAMPA"));
+    EXPECT_TRUE(programma->avvisi.messaggi.isEmpty());
+    const QString pdf = cups->attendiPdf(programma->stampanti.titoloLavoro());
+    VerificaCornice::intestazione(pdf, QString::fromUtf8(GetParam().istruzione));
+    EXPECT_EQ(nuovi("B"), 1);
+    EXPECT_EQ(nuovi("A"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tipi, StampaVera,
+                         ::testing::Values(TipiScheda::disegna, TipiScheda::aggiungi,
+                                           TipiScheda::togli),
+                         TipiScheda::nomeCaso);
+
+} // namespace
