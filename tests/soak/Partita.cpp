@@ -289,6 +289,8 @@ private:
     bool m_ripetizione = false;
     int m_eventoCorrente = -1;
     std::vector<QPointer<QWidget>> m_pila; // the windows whose event loops the events run in
+    QTimer m_sorveglianza;
+    std::size_t m_ultimoVisto = 0;
 };
 
 Partita::Partita(const std::vector<Evento> &eventi, const std::vector<int> &scelti,
@@ -310,6 +312,24 @@ Partita::Partita(const std::vector<Evento> &eventi, const std::vector<int> &scel
     m_altra->resize(200, 100);
     avanzaIstante(10'000'000);
     qApp->installEventFilter(this);
+    // An event loop that no event of the run can end would wait for ever: after half a minute
+    // without progress the run fails and the open dialogs and menus are closed.
+    m_sorveglianza.setInterval(30'000);
+    connect(&m_sorveglianza, &QTimer::timeout, this, [this] {
+        if (m_prossimo != m_ultimoVisto) {
+            m_ultimoVisto = m_prossimo;
+            return;
+        }
+        if (!m_esito.fallita) {
+            m_esito.fallita = true;
+            m_esito.eventoFallito = m_eventoCorrente;
+            m_esito.motivo = "nessun progresso per 30 s: un ciclo di eventi aspetta";
+        }
+        chiudiPopup();
+        if (auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialogo->reject();
+    });
+    m_sorveglianza.start();
     creaInizio();
     ricorda();
 }
@@ -403,17 +423,26 @@ bool Partita::eventFilter(QObject *o, QEvent *e)
 void Partita::avanza(QPointer<QWidget> modale)
 {
     const bool annidato = !modale.isNull();
+    const std::size_t livello = m_pila.size();
     if (annidato)
         m_pila.push_back(modale);
-    // A loop ends when its window closes, and with it every loop run inside it.
-    auto unaChiusa = [this] {
-        return std::any_of(m_pila.begin(), m_pila.end(),
-                           [](const QPointer<QWidget> &w) { return !w || !w->isVisible(); });
+    // This loop ends when its window closes, or when a dialog whose loop it runs inside does:
+    // that dialog's exec() can only return once this loop is over. A menu around it does
+    // not count: opening a dialog closes the menus, and the dialog's loop runs on.
+    auto finito = [this, &modale, annidato, livello] {
+        if (!annidato)
+            return false;
+        if (!modale || !modale->isVisible())
+            return true;
+        for (std::size_t i = 0; i < livello; ++i)
+            if (qobject_cast<QDialog *>(m_pila[i].data()) && !m_pila[i]->isVisible())
+                return true;
+        return false;
     };
-    while (!m_esito.fallita && m_prossimo < m_scelti.size() && !(annidato && unaChiusa()))
+    while (!m_esito.fallita && m_prossimo < m_scelti.size() && !finito())
         passo(m_scelti[m_prossimo++]);
-    // Nothing more to play: a window whose loop this is has to go, or its loop never ends.
-    if (annidato && (m_esito.fallita || m_prossimo >= m_scelti.size())) {
+    // A window whose loop this is and that is still open has to go, or its loop never ends.
+    if (annidato && modale && modale->isVisible()) {
         chiudiPopup();
         if (auto *dialogo = qobject_cast<QDialog *>(modale.data()); dialogo && dialogo->isVisible())
             dialogo->reject();
