@@ -62,6 +62,13 @@ public:
     QFrame *frmElaborazione() const { return m_frmElaborazione; }
     const ScalaturaModulo &scalatura() const { return *m_scalatura; }
 
+    // The latches that make a held key or button act once, as they stand now.
+    bool tastoGiu() const { return m_tastoGiu; }
+    bool tastoPremuto() const { return m_tastoPremuto; }
+    bool mouseGiu() const { return m_mouseGiu; }
+    bool tastoGiuAiuto() const { return m_tastoGiuAiuto; }
+    bool tastoPremutoAiuto() const { return m_tastoPremutoAiuto; }
+
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
