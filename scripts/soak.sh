@@ -9,6 +9,7 @@
 # (and a few more); the arguments win over them. Builds the test program first if needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/dipendenze.sh
 
 if [[ $# -ge 1 ]]; then
     export TANDORINO_SOAK_SEMI="$1"
