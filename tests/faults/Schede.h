@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Contesto;
+class FrmStampante;
+class ModuloScheda;
+
+// Drives the three worksheet forms as a user would: by their captions, their menu entry and
+// their buttons, never by calling their handlers.
+namespace Schede {
+
+enum class Tipo { Disegno, Aggiungi, Togli };
+
+const char *nome(Tipo tipo);
+
+// A new worksheet form of this kind, shown; it deletes itself when closed.
+ModuloScheda *apri(Contesto &contesto, Tipo tipo);
+// Presses the buttons of sets 2 to 4, turning to the second half of the preview as needed.
+void generaTutti(ModuloScheda &modulo);
+// Presses "STAMPA".
+void premiStampa(ModuloScheda &modulo);
+// Presses "ESCI".
+void premiEsci(ModuloScheda &modulo);
+// Opens the printer dialog from the form's menu entry, runs act() inside it while it is shown,
+// then presses "C H I U D I". False when the dialog did not come back hidden.
+bool dialogoDalMenu(ModuloScheda &modulo, Contesto &contesto,
+                    const std::function<void(FrmStampante &)> &act = {});
+
+} // namespace Schede
