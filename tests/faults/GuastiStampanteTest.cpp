@@ -1,13 +1,7 @@
 #include "../printing/SceltaStampante.h"
 #include "../printing/StrumentiPdf.h"
+#include "ProgrammaVero.h"
 #include "Schede.h"
-#include "app/Contesto.h"
-#include "exercises/StatoEsercizio.h"
-#include "platform/StampantiSistema.h"
-#include "support/AvvisiRegistrati.h"
-#include "support/CupsPrivato.h"
-#include "support/GeneratoreFinto.h"
-#include "support/OrologioFinto.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/ModuloScheda.h"
 
@@ -18,7 +12,6 @@
 #include <QEvent>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPointer>
 
 #include <functional>
 
@@ -27,64 +20,18 @@ using Schede::Tipo;
 
 namespace {
 
-// One private CUPS server for the whole program, started before anything asks for printers.
-CupsPrivato *cups = nullptr;
-
-class AmbienteCups : public ::testing::Environment
-{
-public:
-    void SetUp() override { cups = new CupsPrivato; }
-    void TearDown() override
-    {
-        delete cups;
-        cups = nullptr;
-    }
-};
-
-[[maybe_unused]] const auto *registrato = ::testing::AddGlobalTestEnvironment(new AmbienteCups);
-
 const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
 
 // Far beyond what a failing print needs, far below the minutes the CUPS client would wait
 // for a server that does not answer: only a hang trips it.
 constexpr qint64 bloccoMs = 15000;
 
-// The run's shared objects over the system's printers, as the program builds them.
-struct ProgrammaVero
-{
-    ProgrammaVero()
-        : stampanti(CupsPrivato::titoloUnico())
-        , contesto(orologio, casuale, avvisi, stampanti, esercizio)
-    {
-    }
-    const QString &titolo() const { return stampanti.titoloLavoro(); }
-
-    OrologioFinto orologio;
-    GeneratoreFinto casuale;
-    AvvisiRegistrati avvisi;
-    StampantiSistema stampanti;
-    StatoEsercizio esercizio;
-    Contesto contesto;
-};
-
-// A worksheet form that goes when the test ends, however it ends.
-struct ModuloAperto
-{
-    ModuloAperto(Contesto &contesto, Tipo tipo)
-        : modulo(Schede::apri(contesto, tipo))
-    {
-    }
-    ~ModuloAperto() { delete modulo.data(); }
-    ModuloScheda &operator*() const { return *modulo; }
-    ModuloScheda *operator->() const { return modulo.data(); }
-    QPointer<ModuloScheda> modulo;
-};
-
 class GuastiCups : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
+        cups = serverDiProva();
         if (!cups || !cups->avviato())
             GTEST_SKIP() << "server CUPS privato non disponibile: "
                          << (cups ? cups->errore().toStdString() : std::string("?"));
@@ -101,6 +48,8 @@ protected:
             cups->riavviaDemone();
         }
     }
+
+    static inline CupsPrivato *cups = nullptr;
 
     // Presses "STAMPA" and says how long the press kept the form busy.
     static qint64 stampaCronometrata(ModuloScheda &modulo)
@@ -146,7 +95,7 @@ TEST_P(GuastoTraSceltaEStampa, UnAvvisoNienteStampatoEIlModuloVaAvanti)
 {
     const CasoGuasto &caso = GetParam();
     ProgrammaVero programma;
-    ModuloAperto modulo(programma.contesto, caso.tipo);
+    Schede::Aperto modulo(programma.contesto, caso.tipo);
     Schede::generaTutti(*modulo);
     ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto,
                                        [](FrmStampante &d) { scegli(d, 2); }));
@@ -210,7 +159,7 @@ class ServerAssente : public GuastiCups, public ::testing::WithParamInterface<Ca
 TEST_P(ServerAssente, IlDialogoSiApreELaStampaAvvisa)
 {
     ProgrammaVero programma;
-    ModuloAperto modulo(programma.contesto, Tipo::Aggiungi);
+    Schede::Aperto modulo(programma.contesto, Tipo::Aggiungi);
     Schede::generaTutti(*modulo);
     ASSERT_TRUE((cups->*GetParam().guasta)());
 
@@ -242,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GuastiCups, SceltaAServerFermatoLasciaLaStampanteDiPrima)
 {
     ProgrammaVero programma;
-    ModuloAperto modulo(programma.contesto, Tipo::Togli);
+    Schede::Aperto modulo(programma.contesto, Tipo::Togli);
     Schede::generaTutti(*modulo);
     ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto,
                                        [](FrmStampante &d) { scegli(d, 0); }));
@@ -274,7 +223,7 @@ TEST_F(GuastiCups, ProgrammaAvviatoAServerFermato)
     ASSERT_TRUE(cups->fermaDemone());
     ProgrammaVero programma;
     EXPECT_TRUE(programma.contesto.stampanteCorrente().isEmpty());
-    ModuloAperto modulo(programma.contesto, Tipo::Disegno);
+    Schede::Aperto modulo(programma.contesto, Tipo::Disegno);
     Schede::generaTutti(*modulo);
     EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
         EXPECT_EQ(combo(d)->count(), 0);

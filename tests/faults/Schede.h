@@ -1,12 +1,14 @@
 #pragma once
 
+#include "worksheets/ModuloScheda.h"
+
+#include <QPointer>
 #include <QString>
 
 #include <functional>
 
 class Contesto;
 class FrmStampante;
-class ModuloScheda;
 
 // Drives the three worksheet forms as a user would: by their captions, their menu entry and
 // their buttons, never by calling their handlers.
@@ -18,6 +20,22 @@ const char *nome(Tipo tipo);
 
 // A new worksheet form of this kind, shown; it deletes itself when closed.
 ModuloScheda *apri(Contesto &contesto, Tipo tipo);
+// A worksheet form that goes when the test ends, however it ends.
+struct Aperto
+{
+    Aperto(Contesto &contesto, Tipo tipo)
+        : modulo(apri(contesto, tipo))
+    {
+    }
+    ~Aperto() { delete modulo.data(); }
+    Aperto(const Aperto &) = delete;
+    Aperto &operator=(const Aperto &) = delete;
+    ModuloScheda &operator*() const { return *modulo; }
+    ModuloScheda *operator->() const { return modulo.data(); }
+
+    QPointer<ModuloScheda> modulo;
+};
+
 // Presses the buttons of sets 2 to 4, turning to the second half of the preview as needed.
 void generaTutti(ModuloScheda &modulo);
 // Presses "STAMPA".

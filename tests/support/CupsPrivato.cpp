@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 
 #include <cups/cups.h>
 
@@ -67,6 +68,13 @@ QString chiaveCupsPdf(const QString &file, const QString &chiave)
             valore = riga.mid(chiave.size()).trimmed();
     }
     return valore;
+}
+
+// A job names its queue as the last part of the queue's URI, with the bytes outside ASCII
+// percent-encoded.
+QString nomeCoda(const char *destinazione)
+{
+    return QUrl::fromPercentEncoding(QByteArray(destinazione));
 }
 
 QStringList &titoliUsati()
@@ -295,7 +303,7 @@ QStringList CupsPrivato::codeDeiLavori(const QString &titolo) const
     QStringList code;
     for (int i = 0; i < n; ++i) {
         if (QString::fromUtf8(lavori[i].title) == titolo)
-            code.append(QString::fromUtf8(lavori[i].dest));
+            code.append(nomeCoda(lavori[i].dest));
     }
     cupsFreeJobs(n, lavori);
     return code;
@@ -383,7 +391,7 @@ QString CupsPrivato::attendiPdf(const QString &titolo, int attesaMs)
     QString coda;
     for (int i = 0; i < n; ++i) {
         if (QString::fromUtf8(lavori[i].title) == titolo)
-            coda = QString::fromUtf8(lavori[i].dest);
+            coda = nomeCoda(lavori[i].dest);
     }
     cupsFreeJobs(n, lavori);
     if (coda.isEmpty())
