@@ -35,7 +35,8 @@ void distrutto(QObject *o)
 
 ContaOggetti::ContaOggetti()
 {
-    m_disponibile = qtHookData[VersioneTabella] >= 1 && qtHookData[DimensioneTabella] > OggettoDistrutto;
+    m_disponibile
+        = qtHookData[VersioneTabella] >= 1 && qtHookData[DimensioneTabella] > OggettoDistrutto;
     if (!m_disponibile)
         return;
     conteggio = 0;

@@ -1,5 +1,3 @@
-#include "../printing/SceltaStampante.h"
-#include "../printing/StrumentiPdf.h"
 #include "ProgrammaVero.h"
 #include "Schede.h"
 #include "worksheets/FrmStampante.h"
@@ -15,7 +13,9 @@
 
 #include <functional>
 
-using namespace SceltaStampante;
+using Schede::etichetta;
+using Schede::lista;
+using Schede::scegli;
 using Schede::Tipo;
 
 namespace {
@@ -65,7 +65,7 @@ protected:
     {
         const QString pdf = cups->attendiPdf(titolo);
         ASSERT_FALSE(pdf.isEmpty());
-        EXPECT_EQ(StrumentiPdf::pagine(pdf), 1);
+        EXPECT_EQ(Schede::pagine(pdf), 1);
         EXPECT_EQ(cups->codeDeiLavori(titolo), QStringList{coda});
         EXPECT_EQ(cups->pdfConTitolo(titolo), 1);
     }
@@ -123,8 +123,10 @@ TEST_P(GuastoTraSceltaEStampa, UnAvvisoNienteStampatoEIlModuloVaAvanti)
 INSTANTIATE_TEST_SUITE_P(
     Guasti, GuastoTraSceltaEStampa,
     ::testing::Values(
-        CasoGuasto{"CodaTolta", Tipo::Disegno, &CupsPrivato::rimuoviCoda, &CupsPrivato::aggiungiCoda},
-        CasoGuasto{"CodaFermata", Tipo::Aggiungi, &CupsPrivato::fermaCoda, &CupsPrivato::riattivaCoda},
+        CasoGuasto{"CodaTolta", Tipo::Disegno, &CupsPrivato::rimuoviCoda,
+                   &CupsPrivato::aggiungiCoda},
+        CasoGuasto{"CodaFermata", Tipo::Aggiungi, &CupsPrivato::fermaCoda,
+                   &CupsPrivato::riattivaCoda},
         CasoGuasto{"CodaRifiutaLavori", Tipo::Togli, &CupsPrivato::rifiutaLavori,
                    &CupsPrivato::riattivaCoda},
         CasoGuasto{"ServerFermato", Tipo::Disegno,
@@ -165,9 +167,10 @@ TEST_P(ServerAssente, IlDialogoSiApreELaStampaAvvisa)
 
     // First opened with no server to ask: nothing to choose from, the default still named.
     EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
-        EXPECT_EQ(combo(d)->count(), 0);
-        EXPECT_FALSE(combo(d)->isEnabled());
-        EXPECT_EQ(etichetta(d, "Label1")->text(), QStringLiteral("La stampante predefinita è \nB"));
+        EXPECT_EQ(lista(d)->count(), 0);
+        EXPECT_FALSE(lista(d)->isEnabled());
+        EXPECT_EQ(etichetta(d, "Label1")->text(),
+                  QStringLiteral("La stampante predefinita è \nB"));
         EXPECT_EQ(etichetta(d, "Label2")->text(), QString());
     }));
     EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("B"));
@@ -201,7 +204,7 @@ TEST_F(GuastiCups, SceltaAServerFermatoLasciaLaStampanteDiPrima)
     // The list was filled while the server was there; a choice that cannot be confirmed now
     // leaves the printer as it was and the label says which one that is.
     EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
-        EXPECT_EQ(combo(d)->count(), 3);
+        EXPECT_EQ(lista(d)->count(), 3);
         scegli(d, 2);
         EXPECT_EQ(etichetta(d, "Label2")->text(), QStringLiteral("La stampante scelta è \nA"));
     }));
@@ -226,7 +229,7 @@ TEST_F(GuastiCups, ProgrammaAvviatoAServerFermato)
     Schede::Aperto modulo(programma.contesto, Tipo::Disegno);
     Schede::generaTutti(*modulo);
     EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
-        EXPECT_EQ(combo(d)->count(), 0);
+        EXPECT_EQ(lista(d)->count(), 0);
         EXPECT_EQ(etichetta(d, "Label1")->text(), QStringLiteral("Nessuna stampante installata."));
     }));
     EXPECT_LT(stampaCronometrata(*modulo), bloccoMs);

@@ -5,8 +5,13 @@
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -119,6 +124,37 @@ bool dialogoDalMenu(ModuloScheda &modulo, Contesto &contesto,
     dentro.start(0);
     voce->trigger();
     return mostrato && !contesto.dialogoStampante().isVisible();
+}
+
+QComboBox *lista(FrmStampante &dialogo)
+{
+    return dialogo.findChild<QComboBox *>(QStringLiteral("Combo1"));
+}
+
+QLabel *etichetta(FrmStampante &dialogo, const char *nome)
+{
+    return dialogo.findChild<QLabel *>(QString::fromLatin1(nome));
+}
+
+void scegli(FrmStampante &dialogo, int indice)
+{
+    QComboBox *c = lista(dialogo);
+    c->showPopup();
+    QAbstractItemView *vista = c->view();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(vista->window()));
+    vista->setCurrentIndex(vista->model()->index(indice, 0));
+    QTest::keyClick(vista, Qt::Key_Return);
+}
+
+int pagine(const QString &pdf)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!pdfinfo.waitForFinished(30000) || pdfinfo.exitCode() != 0)
+        return 0;
+    static const QRegularExpression riga(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                         QRegularExpression::MultilineOption);
+    return riga.match(QString::fromUtf8(pdfinfo.readAllStandardOutput())).captured(1).toInt();
 }
 
 } // namespace Schede

@@ -9,6 +9,8 @@
 
 class Contesto;
 class FrmStampante;
+class QComboBox;
+class QLabel;
 
 // Drives the three worksheet forms as a user would: by their captions, their menu entry and
 // their buttons, never by calling their handlers.
@@ -46,5 +48,14 @@ void premiEsci(ModuloScheda &modulo);
 // then presses "C H I U D I". False when the dialog did not come back hidden.
 bool dialogoDalMenu(ModuloScheda &modulo, Contesto &contesto,
                     const std::function<void(FrmStampante &)> &act = {});
+
+// The printer dialog's list and labels, by their design names.
+QComboBox *lista(FrmStampante &dialogo);
+QLabel *etichetta(FrmStampante &dialogo, const char *nome);
+// Opens the list and picks the entry with this index with the keyboard, as a user would.
+void scegli(FrmStampante &dialogo, int indice);
+
+// How many pages a PDF file holds, as poppler reads it; 0 when it cannot be read.
+int pagine(const QString &pdf);
 
 } // namespace Schede

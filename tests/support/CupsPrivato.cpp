@@ -167,7 +167,8 @@ bool CupsPrivato::avviaDemone()
             m_errore = QStringLiteral("cupsd si è fermato");
             return false;
         }
-        if (QFileInfo::exists(socket()) && comando(QStringLiteral("lpstat"), {QStringLiteral("-r")}))
+        if (QFileInfo::exists(socket())
+            && comando(QStringLiteral("lpstat"), {QStringLiteral("-r")}))
             return true;
         QThread::msleep(50);
     }
