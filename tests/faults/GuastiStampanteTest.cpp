@@ -221,9 +221,28 @@ TEST_F(GuastiCups, SceltaAServerFermatoLasciaLaStampanteDiPrima)
     unaPaginaSu(programma.titolo(), QStringLiteral("C"));
 }
 
-TEST_F(GuastiCups, ProgrammaAvviatoAServerFermato)
+namespace {
+
+struct CasoSenzaStampanti
 {
-    ASSERT_TRUE(cups->fermaDemone());
+    const char *nome;
+    bool (CupsPrivato::*prepara)();
+};
+
+void PrintTo(const CasoSenzaStampanti &caso, std::ostream *os)
+{
+    *os << caso.nome;
+}
+
+class SenzaStampanti : public GuastiCups, public ::testing::WithParamInterface<CasoSenzaStampanti>
+{
+};
+
+} // namespace
+
+TEST_P(SenzaStampanti, IlProgrammaAvvisaEResta)
+{
+    ASSERT_TRUE((cups->*GetParam().prepara)());
     ProgrammaVero programma;
     EXPECT_TRUE(programma.contesto.stampanteCorrente().isEmpty());
     Schede::Aperto modulo(programma.contesto, Tipo::Disegno);
@@ -239,3 +258,9 @@ TEST_F(GuastiCups, ProgrammaAvviatoAServerFermato)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(modulo.modulo.isNull());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, SenzaStampanti,
+    ::testing::Values(CasoSenzaStampanti{"NessunaCoda", &CupsPrivato::rimuoviTutte},
+                      CasoSenzaStampanti{"ServerFermatoAllAvvio", &CupsPrivato::fermaDemone}),
+    [](const auto &info) { return std::string(info.param.nome); });
