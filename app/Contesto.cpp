@@ -13,6 +13,7 @@ Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvis
     , m_avvisi(avvisi)
     , m_stampanti(stampanti)
     , m_esercizio(esercizio)
+    , m_stampanteCorrente(stampanti.predefinita())
 {
 }
 
@@ -35,11 +36,4 @@ FrmStampante &Contesto::dialogoStampante()
     if (!m_dialogoStampante)
         m_dialogoStampante = std::make_unique<FrmStampante>(*this);
     return *m_dialogoStampante;
-}
-
-const QString &Contesto::stampanteCorrente() const
-{
-    if (!m_stampanteCorrente)
-        m_stampanteCorrente = m_stampanti.predefinita();
-    return *m_stampanteCorrente;
 }

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <memory>
-#include <optional>
 
 class Avvisi;
 class FrmFigure;
@@ -39,10 +38,8 @@ public:
     // The printer dialog is loaded on first use and then only hidden, so it keeps its state.
     FrmStampante &dialogoStampante();
 
-    // The printer every worksheet prints on: the system default, then the user's choice. The
-    // default is asked of the system when first needed, so starting the program waits for no
-    // printer service.
-    const QString &stampanteCorrente() const;
+    // The printer every worksheet prints on: the system default at start, then the user's choice.
+    const QString &stampanteCorrente() const { return m_stampanteCorrente; }
     void impostaStampanteCorrente(const QString &nome) { m_stampanteCorrente = nome; }
 
 private:
@@ -53,5 +50,5 @@ private:
     StatoEsercizio &m_esercizio;
     std::unique_ptr<FrmFigure> m_galleria;
     std::unique_ptr<FrmStampante> m_dialogoStampante;
-    mutable std::optional<QString> m_stampanteCorrente;
+    QString m_stampanteCorrente;
 };

@@ -15,19 +15,71 @@ QString daCups(const char *testo)
     return testo ? QString::fromUtf8(testo) : QString();
 }
 
+// How long the server may stay silent within one exchange before the program gives up on it.
+// It normally answers at once; one that has stopped answering (hung, swamped, a network server
+// gone quiet) would otherwise freeze the form for minutes, the CUPS client's own patience.
+constexpr double silenzioMassimoSecondi = 2.0;
+constexpr int collegamentoMassimoMs = 3000;
+
+// A connection of our own to the server the environment names, with that limit on every wait
+// (the library's shared connection cannot be given one). It exists only if the server answered
+// a first small question, so a silent server costs one wait, not one per request. Without a
+// server there is no connection and every question asked through it fails at once.
+class Connessione
+{
+public:
+    Connessione()
+        : m_http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                              collegamentoMassimoMs, nullptr))
+    {
+        if (!m_http)
+            return;
+        httpSetTimeout(m_http, silenzioMassimoSecondi, nullptr, nullptr);
+        ipp_t *risposta = cupsDoRequest(m_http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+        if (risposta) {
+            ippDelete(risposta);
+        } else if (httpError(m_http) != 0) {
+            httpClose(m_http);
+            m_http = nullptr;
+        }
+    }
+    ~Connessione() { httpClose(m_http); }
+    Connessione(const Connessione &) = delete;
+    Connessione &operator=(const Connessione &) = delete;
+
+    http_t *http() const { return m_http; }
+    explicit operator bool() const { return m_http != nullptr; }
+
+private:
+    http_t *m_http;
+};
+
+// The destinations as the server lists them now, the default one marked.
 struct Destinazioni
 {
-    Destinazioni() { numero = cupsGetDests2(CUPS_HTTP_DEFAULT, &elenco); }
+    explicit Destinazioni(const Connessione &connessione)
+    {
+        if (connessione)
+            numero = cupsGetDests2(connessione.http(), &elenco);
+    }
     ~Destinazioni() { cupsFreeDests(numero, elenco); }
     Destinazioni(const Destinazioni &) = delete;
     Destinazioni &operator=(const Destinazioni &) = delete;
+
+    // The queue itself, not one of its instances; nullptr when there is none by that name.
+    cups_dest_t *cerca(const QString &nome) const
+    {
+        if (nome.isEmpty())
+            return nullptr;
+        return cupsGetDest(nome.toUtf8().constData(), nullptr, numero, elenco);
+    }
 
     cups_dest_t *elenco = nullptr;
     int numero = 0;
 };
 
 // The job's state as the server reports it right after the submission, 0 when unknown.
-int statoLavoro(int lavoro)
+int statoLavoro(http_t *http, int lavoro)
 {
     ipp_t *richiesta = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     char uri[HTTP_MAX_URI];
@@ -38,7 +90,7 @@ int statoLavoro(int lavoro)
                  cupsUser());
     ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                  "job-state");
-    ipp_t *risposta = cupsDoRequest(CUPS_HTTP_DEFAULT, richiesta, "/");
+    ipp_t *risposta = cupsDoRequest(http, richiesta, "/");
     int stato = 0;
     if (risposta) {
         if (ipp_attribute_t *a = ippFindAttribute(risposta, "job-state", IPP_TAG_ENUM))
@@ -51,26 +103,30 @@ int statoLavoro(int lavoro)
 // Sends a finished PDF to the printer as one job; true only when the server took all of it.
 bool inviaLavoro(const QByteArray &codaUtf8, const QByteArray &titoloUtf8, const QByteArray &pdf)
 {
-    const int lavoro = cupsCreateJob(CUPS_HTTP_DEFAULT, codaUtf8.constData(),
+    const Connessione connessione;
+    if (!connessione)
+        return false;
+    http_t *http = connessione.http();
+    const int lavoro = cupsCreateJob(http, codaUtf8.constData(),
                                      titoloUtf8.constData(), 0, nullptr);
     if (lavoro <= 0)
         return false;
-    bool riuscito = cupsStartDocument(CUPS_HTTP_DEFAULT, codaUtf8.constData(), lavoro,
+    bool riuscito = cupsStartDocument(http, codaUtf8.constData(), lavoro,
                                       titoloUtf8.constData(), CUPS_FORMAT_PDF, 1)
         == HTTP_STATUS_CONTINUE;
     if (riuscito)
-        riuscito = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
+        riuscito = cupsWriteRequestData(http, pdf.constData(),
                                         static_cast<size_t>(pdf.size()))
             == HTTP_STATUS_CONTINUE;
     // The document has to be closed in any case, or the connection stays in the middle of it.
-    const ipp_status_t esito = cupsFinishDocument(CUPS_HTTP_DEFAULT, codaUtf8.constData());
+    const ipp_status_t esito = cupsFinishDocument(http, codaUtf8.constData());
     riuscito = riuscito && esito <= IPP_STATUS_OK_CONFLICTING;
     if (riuscito) {
-        const int stato = statoLavoro(lavoro);
+        const int stato = statoLavoro(http, lavoro);
         riuscito = stato != IPP_JSTATE_ABORTED && stato != IPP_JSTATE_CANCELED;
     }
     if (!riuscito)
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, codaUtf8.constData(), lavoro, 0);
+        cupsCancelJob2(http, codaUtf8.constData(), lavoro, 0);
     return riuscito;
 }
 
@@ -83,16 +139,16 @@ struct Foglio
     int dpi = 300;
 };
 
-Foglio foglioPredefinito(cups_dest_t *destinazione)
+Foglio foglioPredefinito(http_t *http, cups_dest_t *destinazione)
 {
     Foglio foglio;
-    cups_dinfo_t *informazioni = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, destinazione);
+    cups_dinfo_t *informazioni = cupsCopyDestInfo(http, destinazione);
     if (!informazioni)
         return foglio;
     // The printer's default media as it states it: size and margins in hundredths of a
     // millimetre. (cupsGetDestMediaDefault() falls back to Letter when the PPD's A4 is a
     // hundredth off the standard size, so the collection is read directly.)
-    if (ipp_attribute_t *supporto = cupsFindDestDefault(CUPS_HTTP_DEFAULT, destinazione,
+    if (ipp_attribute_t *supporto = cupsFindDestDefault(http, destinazione,
                                                         informazioni, "media-col")) {
         ipp_t *collezione = ippGetCollection(supporto, 0);
         ipp_attribute_t *dimensioni = ippFindAttribute(collezione, "media-size",
@@ -117,7 +173,7 @@ Foglio foglioPredefinito(cups_dest_t *destinazione)
                 foglio.pagina = pagina;
         }
     }
-    if (ipp_attribute_t *risoluzione = cupsFindDestDefault(CUPS_HTTP_DEFAULT, destinazione,
+    if (ipp_attribute_t *risoluzione = cupsFindDestDefault(http, destinazione,
                                                            informazioni, "printer-resolution")) {
         ipp_res_t unita;
         int verticale = 0;
@@ -140,7 +196,8 @@ StampantiSistema::StampantiSistema(QString titoloLavoro)
 QStringList StampantiSistema::nomi() const
 {
     // One entry per queue: instances (saved option sets of a queue) are not separate printers.
-    const Destinazioni destinazioni;
+    const Connessione connessione;
+    const Destinazioni destinazioni(connessione);
     QStringList risultato;
     for (int i = 0; i < destinazioni.numero; ++i) {
         const QString nome = daCups(destinazioni.elenco[i].name);
@@ -152,23 +209,17 @@ QStringList StampantiSistema::nomi() const
 
 QString StampantiSistema::predefinita() const
 {
-    cups_dest_t *predefinita = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-    if (!predefinita)
-        return {};
-    const QString nome = daCups(predefinita->name);
-    cupsFreeDests(1, predefinita);
-    return nome;
+    // The list marks the default as the user's settings and the server name it.
+    const Connessione connessione;
+    const Destinazioni destinazioni(connessione);
+    for (int i = 0; i < destinazioni.numero; ++i) {
+        if (destinazioni.elenco[i].is_default)
+            return daCups(destinazioni.elenco[i].name);
+    }
+    return {};
 }
 
 namespace {
-
-// The named printer as the server describes it now, or nullptr.
-cups_dest_t *destinazione(const QString &nome)
-{
-    if (nome.isEmpty())
-        return nullptr;
-    return cupsGetNamedDest(CUPS_HTTP_DEFAULT, nome.toUtf8().constData(), nullptr);
-}
 
 bool prontaPerUnLavoro(const cups_dest_t *d)
 {
@@ -183,26 +234,25 @@ bool prontaPerUnLavoro(const cups_dest_t *d)
 
 bool StampantiSistema::pronta(const QString &nome)
 {
-    cups_dest_t *d = destinazione(nome);
-    const bool risultato = d && prontaPerUnLavoro(d);
-    if (d)
-        cupsFreeDests(1, d);
-    return risultato;
+    const Connessione connessione;
+    const Destinazioni destinazioni(connessione);
+    const cups_dest_t *d = destinazioni.cerca(nome);
+    return d && prontaPerUnLavoro(d);
 }
 
 std::unique_ptr<SuperficieStampa> StampantiSistema::apriDocumento(const QString &nome)
 {
     // A stopped printer would keep the job waiting and one refusing jobs would drop it: neither
     // prints the page now, so neither opens a document.
-    cups_dest_t *d = destinazione(nome);
-    if (!d)
-        return nullptr;
-    if (!prontaPerUnLavoro(d)) {
-        cupsFreeDests(1, d);
-        return nullptr;
+    Foglio foglio;
+    {
+        const Connessione connessione;
+        const Destinazioni destinazioni(connessione);
+        cups_dest_t *d = destinazioni.cerca(nome);
+        if (!d || !prontaPerUnLavoro(d))
+            return nullptr;
+        foglio = foglioPredefinito(connessione.http(), d);
     }
-    const Foglio foglio = foglioPredefinito(d);
-    cupsFreeDests(1, d);
 
     const QByteArray coda = nome.toUtf8();
     const QByteArray titolo = m_titoloLavoro.toUtf8();

@@ -6,6 +6,7 @@
 // A document goes to CUPS only when it is finished, as one PDF job; it counts as printed only
 // when the server took the whole job. A printer that is unknown, stopped or refusing jobs
 // opens no document at all, and with no printer nothing is printed anywhere else instead.
+// A server that is gone, or that stops answering, fails each call after a short wait.
 class StampantiSistema : public Stampanti
 {
 public:

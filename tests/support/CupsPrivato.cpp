@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 
 #include <cups/cups.h>
 
@@ -67,6 +68,13 @@ QString chiaveCupsPdf(const QString &file, const QString &chiave)
             valore = riga.mid(chiave.size()).trimmed();
     }
     return valore;
+}
+
+// A job names its queue as the last part of the queue's URI, with the bytes outside ASCII
+// percent-encoded.
+QString nomeCoda(const char *destinazione)
+{
+    return QUrl::fromPercentEncoding(QByteArray(destinazione));
 }
 
 QStringList &titoliUsati()
@@ -133,36 +141,80 @@ CupsPrivato::CupsPrivato()
     qunsetenv("PRINTER");
     cupsSetServer(socket().toLocal8Bit().constData());
 
+    m_cupsd = cupsd;
+    m_avviato = avviaDemone();
+}
+
+bool CupsPrivato::avviaDemone()
+{
+    const QString base = m_cartella.path();
     m_demone = std::make_unique<QProcess>();
-    m_demone->setProgram(cupsd);
+    m_demone->setProgram(m_cupsd);
     m_demone->setArguments({QStringLiteral("-f"), QStringLiteral("-c"),
                             base + QStringLiteral("/etc/cupsd.conf"), QStringLiteral("-s"),
                             base + QStringLiteral("/etc/cups-files.conf")});
-    m_demone->setStandardOutputFile(base + QStringLiteral("/log/cupsd.out"));
-    m_demone->setStandardErrorFile(base + QStringLiteral("/log/cupsd.out"));
+    m_demone->setStandardOutputFile(base + QStringLiteral("/log/cupsd.out"), QIODevice::Append);
+    m_demone->setStandardErrorFile(base + QStringLiteral("/log/cupsd.out"), QIODevice::Append);
     // If the test dies, the daemon goes with it.
     m_demone->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_demone->start();
     if (!m_demone->waitForStarted(10000)) {
         m_errore = QStringLiteral("cupsd non parte");
-        return;
+        return false;
     }
-    for (int i = 0; i < 200 && !m_avviato; ++i) {
+    for (int i = 0; i < 200; ++i) {
         if (m_demone->state() != QProcess::Running) {
             m_errore = QStringLiteral("cupsd si è fermato");
-            return;
+            return false;
         }
-        m_avviato = QFileInfo::exists(socket())
-            && comando(QStringLiteral("lpstat"), {QStringLiteral("-r")});
-        if (!m_avviato)
-            QThread::msleep(50);
+        if (QFileInfo::exists(socket())
+            && comando(QStringLiteral("lpstat"), {QStringLiteral("-r")}))
+            return true;
+        QThread::msleep(50);
     }
-    if (!m_avviato)
-        m_errore = QStringLiteral("cupsd non risponde");
+    m_errore = QStringLiteral("cupsd non risponde");
+    return false;
+}
+
+bool CupsPrivato::fermaDemone()
+{
+    if (!m_demone || m_demone->state() != QProcess::Running)
+        return false;
+    riprendiDemone();
+    m_demone->terminate();
+    if (!m_demone->waitForFinished(10000)) {
+        m_demone->kill();
+        m_demone->waitForFinished(5000);
+    }
+    return m_demone->state() == QProcess::NotRunning;
+}
+
+bool CupsPrivato::riavviaDemone()
+{
+    if (m_demone && m_demone->state() == QProcess::Running)
+        return true;
+    return avviaDemone();
+}
+
+bool CupsPrivato::sospendiDemone()
+{
+    if (!m_demone || m_demone->state() != QProcess::Running)
+        return false;
+    m_sospeso = ::kill(static_cast<pid_t>(m_demone->processId()), SIGSTOP) == 0;
+    return m_sospeso;
+}
+
+bool CupsPrivato::riprendiDemone()
+{
+    if (!m_sospeso)
+        return true;
+    m_sospeso = ::kill(static_cast<pid_t>(m_demone->processId()), SIGCONT) != 0;
+    return !m_sospeso;
 }
 
 CupsPrivato::~CupsPrivato()
 {
+    riprendiDemone();
     if (m_demone && m_demone->state() == QProcess::Running) {
         m_demone->terminate();
         if (!m_demone->waitForFinished(10000))
@@ -239,6 +291,41 @@ bool CupsPrivato::rifiutaLavori(const QString &nome)
     return comando(QStringLiteral("cupsreject"), {nome});
 }
 
+bool CupsPrivato::riattivaCoda(const QString &nome)
+{
+    return comando(QStringLiteral("cupsenable"), {nome})
+        && comando(QStringLiteral("cupsaccept"), {nome});
+}
+
+QStringList CupsPrivato::codeDeiLavori(const QString &titolo) const
+{
+    cups_job_t *lavori = nullptr;
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &lavori, nullptr, 0, CUPS_WHICHJOBS_ALL);
+    QStringList code;
+    for (int i = 0; i < n; ++i) {
+        if (QString::fromUtf8(lavori[i].title) == titolo)
+            code.append(nomeCoda(lavori[i].dest));
+    }
+    cupsFreeJobs(n, lavori);
+    return code;
+}
+
+int CupsPrivato::pdfConTitolo(const QString &titolo) const
+{
+    // Queues usually share one folder: each is searched once.
+    QStringList cartelle;
+    for (const QString &coda : std::as_const(m_code)) {
+        const QString cartella = QDir(cartellaPdf(coda)).canonicalPath();
+        if (!cartella.isEmpty() && !cartelle.contains(cartella))
+            cartelle.append(cartella);
+    }
+    int trovati = 0;
+    for (const QString &cartella : std::as_const(cartelle))
+        trovati += static_cast<int>(
+            QDir(cartella).entryList({titolo + QStringLiteral("*.pdf")}, QDir::Files).size());
+    return trovati;
+}
+
 QString CupsPrivato::titoloUnico()
 {
     static int contatore = 0;
@@ -305,7 +392,7 @@ QString CupsPrivato::attendiPdf(const QString &titolo, int attesaMs)
     QString coda;
     for (int i = 0; i < n; ++i) {
         if (QString::fromUtf8(lavori[i].title) == titolo)
-            coda = QString::fromUtf8(lavori[i].dest);
+            coda = nomeCoda(lavori[i].dest);
     }
     cupsFreeJobs(n, lavori);
     if (coda.isEmpty())

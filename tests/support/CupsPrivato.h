@@ -36,6 +36,15 @@ public:
     // Stops the queue (cupsdisable), or makes it refuse new jobs (cupsreject).
     bool fermaCoda(const QString &nome);
     bool rifiutaLavori(const QString &nome);
+    // Undoes both: the queue prints and takes jobs again.
+    bool riattivaCoda(const QString &nome);
+
+    // The daemon going away mid-session (terminated, its socket gone) and coming back with the
+    // same queues; or frozen (SIGSTOP), still holding its socket but answering nothing.
+    bool fermaDemone();
+    bool riavviaDemone();
+    bool sospendiDemone();
+    bool riprendiDemone();
 
     // A job title no other print, here or in another test run, carries. The files cups-pdf
     // writes for these titles are removed with the object.
@@ -47,14 +56,21 @@ public:
     bool lavoriInCorso() const;
     // Ids of the jobs the server has finished on this queue, oldest first.
     QList<int> lavoriCompletati(const QString &coda) const;
+    // The queue of every job with this title the server knows of, in any state.
+    QStringList codeDeiLavori(const QString &titolo) const;
+    // Files cups-pdf wrote for this title, on any queue added here.
+    int pdfConTitolo(const QString &titolo) const;
 
 private:
+    bool avviaDemone();
     bool comando(const QString &programma, const QStringList &argomenti);
     QString cartellaPdf(const QString &coda) const;
 
     QTemporaryDir m_cartella;
     std::unique_ptr<QProcess> m_demone;
+    QString m_cupsd;
     bool m_avviato = false;
+    bool m_sospeso = false;
     QString m_errore;
     QStringList m_code;
 };

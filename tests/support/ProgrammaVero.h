@@ -17,6 +17,8 @@ struct ProgrammaVero
         , contesto(orologio, casuale, avvisi, stampanti, esercizio)
     {
     }
+    const QString &titolo() const { return stampanti.titoloLavoro(); }
+
     OrologioFinto orologio;
     GeneratoreFinto casuale;
     AvvisiRegistrati avvisi;

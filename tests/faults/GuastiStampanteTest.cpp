@@ -1,0 +1,266 @@
+#include "ServerDiProva.h"
+#include "Schede.h"
+#include "worksheets/FrmStampante.h"
+#include "worksheets/ModuloScheda.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QElapsedTimer>
+#include <QLabel>
+
+#include <functional>
+
+using Schede::etichetta;
+using Schede::lista;
+using Schede::scegli;
+using Schede::Tipo;
+
+namespace {
+
+const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+
+// Far beyond what a failing print needs, far below the minutes the CUPS client would wait
+// for a server that does not answer: only a hang trips it.
+constexpr qint64 bloccoMs = 15000;
+
+class GuastiCups : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        cups = serverDiProva();
+        if (!cups || !cups->avviato())
+            GTEST_SKIP() << "server CUPS privato non disponibile: "
+                         << (cups ? cups->errore().toStdString() : std::string("?"));
+        ASSERT_TRUE(cups->riavviaDemone());
+        ASSERT_TRUE(cups->rimuoviTutte());
+        for (const char *nome : {"A", "B", "C"})
+            ASSERT_TRUE(cups->aggiungiCoda(QString::fromLatin1(nome)));
+        ASSERT_TRUE(cups->impostaPredefinita(QStringLiteral("B")));
+    }
+    void TearDown() override
+    {
+        if (cups && cups->avviato()) {
+            cups->riprendiDemone();
+            cups->riavviaDemone();
+        }
+    }
+
+    static inline CupsPrivato *cups = nullptr;
+
+    // Presses "STAMPA" and says how long the press kept the form busy.
+    static qint64 stampaCronometrata(ModuloScheda &modulo)
+    {
+        QElapsedTimer orologio;
+        orologio.start();
+        Schede::premiStampa(modulo);
+        return orologio.elapsed();
+    }
+
+    // The print that follows a repaired fault gives one job and one single-page PDF on coda.
+    static void unaPaginaSu(const QString &titolo, const QString &coda)
+    {
+        const QString pdf = cups->attendiPdf(titolo);
+        ASSERT_FALSE(pdf.isEmpty());
+        EXPECT_EQ(Schede::pagine(pdf), 1);
+        EXPECT_EQ(cups->codeDeiLavori(titolo), QStringList{coda});
+        EXPECT_EQ(cups->pdfConTitolo(titolo), 1);
+    }
+};
+
+// A fault on the chosen queue or on the server, and how it is undone.
+struct CasoGuasto
+{
+    const char *nome;
+    Tipo tipo;
+    std::function<bool(CupsPrivato &, const QString &)> guasta;
+    std::function<bool(CupsPrivato &, const QString &)> ripara;
+};
+
+void PrintTo(const CasoGuasto &caso, std::ostream *os)
+{
+    *os << caso.nome;
+}
+
+class GuastoTraSceltaEStampa : public GuastiCups, public ::testing::WithParamInterface<CasoGuasto>
+{
+};
+
+} // namespace
+
+TEST_P(GuastoTraSceltaEStampa, UnAvvisoNienteStampatoEIlModuloVaAvanti)
+{
+    const CasoGuasto &caso = GetParam();
+    ProgrammaVero programma;
+    Schede::Aperto modulo(programma.contesto, caso.tipo);
+    Schede::generaTutti(*modulo);
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto,
+                                       [](FrmStampante &d) { scegli(d, 2); }));
+    ASSERT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
+    const ContenutoPagina prima = modulo->contenutoPagina();
+
+    ASSERT_TRUE(caso.guasta(*cups, QStringLiteral("C")));
+    EXPECT_LT(stampaCronometrata(*modulo), bloccoMs);
+    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+
+    ASSERT_TRUE(caso.ripara(*cups, QStringLiteral("C")));
+    EXPECT_TRUE(cups->codeDeiLavori(programma.titolo()).isEmpty());
+    EXPECT_EQ(cups->pdfConTitolo(programma.titolo()), 0);
+    // Sets, flags and the printer choice are as they were.
+    EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
+    EXPECT_TRUE(modulo->contenutoPagina().sinistra == prima.sinistra);
+    EXPECT_TRUE(modulo->contenutoPagina().destra == prima.destra);
+
+    // Once the printer is back, one more press prints one page, and says nothing.
+    Schede::premiStampa(*modulo);
+    EXPECT_EQ(programma.avvisi.messaggi.size(), 1);
+    unaPaginaSu(programma.titolo(), QStringLiteral("C"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Guasti, GuastoTraSceltaEStampa,
+    ::testing::Values(
+        CasoGuasto{"CodaTolta", Tipo::Disegno, &CupsPrivato::rimuoviCoda,
+                   &CupsPrivato::aggiungiCoda},
+        CasoGuasto{"CodaFermata", Tipo::Aggiungi, &CupsPrivato::fermaCoda,
+                   &CupsPrivato::riattivaCoda},
+        CasoGuasto{"CodaRifiutaLavori", Tipo::Togli, &CupsPrivato::rifiutaLavori,
+                   &CupsPrivato::riattivaCoda},
+        CasoGuasto{"ServerFermato", Tipo::Disegno,
+                   [](CupsPrivato &c, const QString &) { return c.fermaDemone(); },
+                   [](CupsPrivato &c, const QString &) { return c.riavviaDemone(); }},
+        CasoGuasto{"ServerBloccato", Tipo::Togli,
+                   [](CupsPrivato &c, const QString &) { return c.sospendiDemone(); },
+                   [](CupsPrivato &c, const QString &) { return c.riprendiDemone(); }}),
+    [](const auto &info) { return std::string(info.param.nome); });
+
+namespace {
+
+// The server gone (its socket with it) or frozen (holding its socket, answering nothing).
+struct CasoServer
+{
+    const char *nome;
+    bool (CupsPrivato::*guasta)();
+    bool (CupsPrivato::*ripara)();
+};
+
+void PrintTo(const CasoServer &caso, std::ostream *os)
+{
+    *os << caso.nome;
+}
+
+class ServerAssente : public GuastiCups, public ::testing::WithParamInterface<CasoServer>
+{
+};
+
+} // namespace
+
+TEST_P(ServerAssente, IlDialogoSiApreELaStampaAvvisa)
+{
+    ProgrammaVero programma;
+    Schede::Aperto modulo(programma.contesto, Tipo::Aggiungi);
+    Schede::generaTutti(*modulo);
+    ASSERT_TRUE((cups->*GetParam().guasta)());
+
+    // First opened with no server to ask: nothing to choose from, the default still named.
+    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
+        EXPECT_EQ(lista(d)->count(), 0);
+        EXPECT_FALSE(lista(d)->isEnabled());
+        EXPECT_EQ(etichetta(d, "Label1")->text(),
+                  QStringLiteral("La stampante predefinita è \nB"));
+        EXPECT_EQ(etichetta(d, "Label2")->text(), QString());
+    }));
+    EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("B"));
+    EXPECT_LT(stampaCronometrata(*modulo), bloccoMs);
+    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+
+    ASSERT_TRUE((cups->*GetParam().ripara)());
+    EXPECT_TRUE(cups->codeDeiLavori(programma.titolo()).isEmpty());
+    Schede::premiStampa(*modulo);
+    EXPECT_EQ(programma.avvisi.messaggi.size(), 1);
+    unaPaginaSu(programma.titolo(), QStringLiteral("B"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Server, ServerAssente,
+    ::testing::Values(CasoServer{"Fermato", &CupsPrivato::fermaDemone, &CupsPrivato::riavviaDemone},
+                      CasoServer{"Bloccato", &CupsPrivato::sospendiDemone,
+                                 &CupsPrivato::riprendiDemone}),
+    [](const auto &info) { return std::string(info.param.nome); });
+
+TEST_F(GuastiCups, SceltaAServerFermatoLasciaLaStampanteDiPrima)
+{
+    ProgrammaVero programma;
+    Schede::Aperto modulo(programma.contesto, Tipo::Togli);
+    Schede::generaTutti(*modulo);
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto,
+                                       [](FrmStampante &d) { scegli(d, 0); }));
+    ASSERT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("A"));
+    ASSERT_TRUE(cups->fermaDemone());
+
+    // The list was filled while the server was there; a choice that cannot be confirmed now
+    // leaves the printer as it was and the label says which one that is.
+    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
+        EXPECT_EQ(lista(d)->count(), 3);
+        scegli(d, 2);
+        EXPECT_EQ(etichetta(d, "Label2")->text(), QStringLiteral("La stampante scelta è \nA"));
+    }));
+    EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("A"));
+    EXPECT_LT(stampaCronometrata(*modulo), bloccoMs);
+    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+
+    ASSERT_TRUE(cups->riavviaDemone());
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto,
+                                       [](FrmStampante &d) { scegli(d, 2); }));
+    EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
+    Schede::premiStampa(*modulo);
+    EXPECT_EQ(programma.avvisi.messaggi.size(), 1);
+    unaPaginaSu(programma.titolo(), QStringLiteral("C"));
+}
+
+namespace {
+
+struct CasoSenzaStampanti
+{
+    const char *nome;
+    bool (CupsPrivato::*prepara)();
+};
+
+void PrintTo(const CasoSenzaStampanti &caso, std::ostream *os)
+{
+    *os << caso.nome;
+}
+
+class SenzaStampanti : public GuastiCups, public ::testing::WithParamInterface<CasoSenzaStampanti>
+{
+};
+
+} // namespace
+
+TEST_P(SenzaStampanti, IlProgrammaAvvisaEResta)
+{
+    ASSERT_TRUE((cups->*GetParam().prepara)());
+    ProgrammaVero programma;
+    EXPECT_TRUE(programma.contesto.stampanteCorrente().isEmpty());
+    Schede::Aperto modulo(programma.contesto, Tipo::Disegno);
+    Schede::generaTutti(*modulo);
+    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
+        EXPECT_EQ(lista(d)->count(), 0);
+        EXPECT_EQ(etichetta(d, "Label1")->text(), QStringLiteral("Nessuna stampante installata."));
+    }));
+    EXPECT_LT(stampaCronometrata(*modulo), bloccoMs);
+    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+    // The form is still there and answers: "ESCI" closes it.
+    Schede::premiEsci(*modulo);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(modulo.modulo.isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, SenzaStampanti,
+    ::testing::Values(CasoSenzaStampanti{"NessunaCoda", &CupsPrivato::rimuoviTutte},
+                      CasoSenzaStampanti{"ServerFermatoAllAvvio", &CupsPrivato::fermaDemone}),
+    [](const auto &info) { return std::string(info.param.nome); });
