@@ -1,6 +1,7 @@
 #include "app/FrmAutore.h"
 
 #include "platform/Twips.h"
+#include "platform/Aspetto.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -8,20 +9,13 @@
 #include <QScreen>
 
 namespace {
+using Aspetto::arial;
 
 constexpr double larghezzaClient = 6975;
 constexpr double altezzaClient = 3510;
 const QColor sfondo(192, 255, 255);
 const QColor sfondoPulsante(128, 255, 255);
 const QColor bluScuro(0, 0, 192);
-
-QFont arial(double punti, bool grassetto)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punti);
-    font.setBold(grassetto);
-    return font;
-}
 
 // A plain-text label: it reacts to no click and opens nothing.
 QLabel *etichetta(QWidget *genitore, const QString &testo, const QFont &font, const QColor &colore,

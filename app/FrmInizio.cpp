@@ -8,6 +8,7 @@
 #include "platform/EventiControllo.h"
 #include "platform/Twips.h"
 #include "worksheets/FrmStampaSchede.h"
+#include "platform/Aspetto.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +23,9 @@
 #include <QTimer>
 
 namespace {
+using Aspetto::arial;
+using Aspetto::coloraSfondo;
+using Aspetto::coloraTesto;
 
 constexpr double larghezzaClientProgetto = 11910;
 constexpr double altezzaClientProgetto = 8280;
@@ -67,29 +71,6 @@ const std::array<QColor, 3> coloriQuadretti = {
     QColor(255, 0, 0),
     QColor(192, 255, 192),
 };
-
-QFont arial(double punti, bool grassetto = true)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punti);
-    font.setBold(grassetto);
-    return font;
-}
-
-void coloraSfondo(QWidget *widget, const QColor &colore)
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colore);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
-void coloraTesto(QWidget *widget, const QColor &colore)
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, colore);
-    widget->setPalette(p);
-}
 
 QLabel *etichetta(QWidget *contenitore, const QString &testo, const QFont &font, const QColor &colore,
                   Qt::Alignment allineamento)

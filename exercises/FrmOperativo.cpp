@@ -10,6 +10,7 @@
 #include "platform/CodiciTasto.h"
 #include "platform/EventiControllo.h"
 #include "platform/Orologio.h"
+#include "platform/Aspetto.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -19,6 +20,9 @@
 #include <algorithm>
 
 namespace {
+using Aspetto::arial;
+using Aspetto::coloraSfondo;
+using Aspetto::coloraTesto;
 
 const QSizeF clientProgetto(11910, 8580);
 
@@ -78,34 +82,11 @@ constexpr std::array<ColonnaRisultati, 5> colonne{{
     {"Tempo totale", 3825, 3870, "Secondi impiegati per ogni esercizio"},
 }};
 
-QFont arialGrassetto(double punti)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(true);
-    return f;
-}
-
-void coloraSfondo(QWidget *w, const QColor &sfondo)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, sfondo);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-void coloraTesto(QWidget *w, const QColor &testo)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, testo);
-    w->setPalette(p);
-}
-
 PulsanteGrande *pulsanteGrande(QWidget *contenitore, const QString &testo, double punti,
                                const QColor &colore)
 {
     auto *b = new PulsanteGrande(testo, contenitore);
-    b->setFont(arialGrassetto(punti));
+    b->setFont(arial(punti));
     b->setColore(colore);
     return b;
 }
@@ -193,12 +174,12 @@ void FrmOperativo::creaControlli()
     ScalaturaModulo &s = *m_scalatura;
 
     m_label1 = new QLabel(QStringLiteral("L' INSIEME EQUIPOTENTE"), this);
-    m_label1->setFont(arialGrassetto(20.25));
+    m_label1->setFont(arial(20.25));
     coloraTesto(m_label1, testoTitolo);
     s.aggiungi(m_label1, 165, 15, 11850, 495);
 
     m_label2 = new QLabel(QStringLiteral("Secondo  insieme vuoto - Aggiungi (+) elementi"), this);
-    m_label2->setFont(arialGrassetto(14.25));
+    m_label2->setFont(arial(14.25));
     coloraTesto(m_label2, testoTitolo);
     s.aggiungi(m_label2, 150, 480, 11850, 495);
 
@@ -224,7 +205,7 @@ void FrmOperativo::creaControlli()
     m_fraSfondoD->setObjectName(QStringLiteral("FraSfondoD"));
 
     m_lblEsito = new QLabel(this);
-    m_lblEsito->setFont(arialGrassetto(48));
+    m_lblEsito->setFont(arial(48));
     m_lblEsito->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     coloraTesto(m_lblEsito, blu);
     s.aggiungi(m_lblEsito, 270, 4830, 5055, 975);
@@ -259,7 +240,7 @@ void FrmOperativo::creaAiutoEIntervento()
     m_fraAiuto->setObjectName(QStringLiteral("fraAiuto"));
     m_scalatura->aggiungi(m_fraAiuto, 5385, 4815, 5670, 3525);
     m_lblAiuto = new QLabel(QStringLiteral("Ti aiuto ?"), m_fraAiuto);
-    m_lblAiuto->setFont(arialGrassetto(21.75));
+    m_lblAiuto->setFont(arial(21.75));
     m_lblAiuto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     coloraSfondo(m_lblAiuto, aiutoNormale);
     m_scalatura->aggiungi(m_lblAiuto, 195, 495, 5235, 720);
@@ -276,7 +257,7 @@ void FrmOperativo::creaAiutoEIntervento()
     m_fraIntervento->setObjectName(QStringLiteral("fraIntervento"));
     m_scalatura->aggiungi(m_fraIntervento, 5385, 4815, 5685, 3525);
     m_lblIntervento = new QLabel(QStringLiteral("Intervengo io"), m_fraIntervento);
-    m_lblIntervento->setFont(arialGrassetto(27.75));
+    m_lblIntervento->setFont(arial(27.75));
     m_lblIntervento->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     {
         QPalette p = m_lblIntervento->palette();
@@ -302,7 +283,7 @@ void FrmOperativo::creaRisultati()
     for (int i = 0; i < numeroTitoliRisultati; ++i) {
         const ColonnaRisultati &c = colonne[i];
         auto *titolo = new QLabel(QString::fromLatin1(c.titolo), m_frmElaborazione);
-        titolo->setFont(arialGrassetto(8.25));
+        titolo->setFont(arial(8.25));
         titolo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         titolo->setWordWrap(true);
         coloraSfondo(titolo, finestra);
@@ -318,7 +299,7 @@ void FrmOperativo::creaRisultati()
     for (int i = 0; i < numeroTitoliRisultati; ++i) {
         const ColonnaRisultati &c = colonne[i];
         auto *valore = new QLabel(m_frmElaborazione);
-        valore->setFont(arialGrassetto(14.25));
+        valore->setFont(arial(14.25));
         valore->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         coloraSfondo(valore, finestra);
         coloraTesto(valore, blu);

@@ -3,6 +3,7 @@
 #include "app/Contesto.h"
 #include "platform/Stampanti.h"
 #include "platform/Twips.h"
+#include "platform/Aspetto.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -21,14 +22,6 @@ const QColor sfondo(255, 255, 192);
 const QString testoPredefinita = QStringLiteral("La stampante predefinita è ");
 const QString testoScelta = QStringLiteral("La stampante scelta è ");
 const QString nessunaStampante = QStringLiteral("Nessuna stampante installata.");
-
-QFont carattere(double punti)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(true);
-    return f;
-}
 
 // Keeps Return and Enter away from the combo box's text field: typing there is never a choice.
 class SoloTesto : public QObject
@@ -90,7 +83,7 @@ FrmStampante::FrmStampante(Contesto &contesto, QWidget *parent)
     };
 
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setFont(carattere(13.5));
+    m_command2->setFont(Aspetto::arial(13.5));
     m_command2->setAutoDefault(false);
     m_command2->setStyleSheet(QStringLiteral(
         "QPushButton { background-color: rgb(255, 255, 128); border: 2px outset rgb(160, 160, 96); }"
@@ -98,7 +91,7 @@ FrmStampante::FrmStampante(Contesto &contesto, QWidget *parent)
     posiziona(m_command2, 1128, 4188, 3168, 648);
 
     m_combo1->setObjectName(QStringLiteral("Combo1"));
-    m_combo1->setFont(carattere(9.75));
+    m_combo1->setFont(Aspetto::arial(9.75));
     m_combo1->setEditable(true);
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
     m_combo1->setCompleter(nullptr);
@@ -111,7 +104,7 @@ FrmStampante::FrmStampante(Contesto &contesto, QWidget *parent)
     posiziona(m_combo1, 612, 2400, 4632, 336);
 
     for (QLabel *etichetta : {m_label2, m_label1}) {
-        etichetta->setFont(carattere(9.75));
+        etichetta->setFont(Aspetto::arial(9.75));
         etichetta->setTextFormat(Qt::PlainText);
         etichetta->setWordWrap(true);
         etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
