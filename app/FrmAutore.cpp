@@ -25,9 +25,7 @@ QLabel *etichetta(QWidget *genitore, const QString &testo, const QFont &font, co
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colore);
-    label->setPalette(p);
+    Aspetto::coloraTesto(label, colore);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(posto);
     return label;

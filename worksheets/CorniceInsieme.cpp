@@ -1,4 +1,5 @@
 #include "worksheets/CorniceInsieme.h"
+#include "platform/Aspetto.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,9 +8,7 @@ CorniceInsieme::CorniceInsieme(const QString &didascalia, QWidget *parent)
     : QWidget(parent)
     , m_didascalia(didascalia)
 {
-    QFont carattere(QStringLiteral("Arial"));
-    carattere.setPointSizeF(8.25);
-    setFont(carattere);
+    setFont(Aspetto::arial(8.25, false));
 }
 
 void CorniceInsieme::paintEvent(QPaintEvent *)

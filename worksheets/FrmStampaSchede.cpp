@@ -5,6 +5,7 @@
 #include "exercises/FrmFigure.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/CorniceInsieme.h"
+#include "platform/Aspetto.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -94,10 +95,7 @@ FrmStampaSchede::FrmStampaSchede(Contesto &contesto, QWidget *parent)
     m_cmdFine = creaPulsante(client(), QStringLiteral("ESCI"), QRectF(9660, 6660, 2145, 645), true);
     connect(m_cmdFine, &QPushButton::clicked, this, &QWidget::close);
     m_command2 = creaPulsante(client(), testoSecondaParte, QRectF(795, 7395, 3405, 600), true);
-    QFont grassetto(QStringLiteral("Arial"));
-    grassetto.setPointSizeF(9.75);
-    grassetto.setBold(true);
-    m_command2->setFont(grassetto);
+    m_command2->setFont(Aspetto::arial(9.75));
     connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchede::Command2_Click);
     m_mnuStampante = creaVoceStampante(QStringLiteral("Seleziona stampante"));
 

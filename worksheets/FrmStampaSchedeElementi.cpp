@@ -5,6 +5,7 @@
 #include "exercises/FrmFigure.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/CorniceInsieme.h"
+#include "platform/Aspetto.h"
 
 #include <QPushButton>
 
@@ -126,10 +127,7 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, Tipo tipo, 
     m_cmdFine = creaPulsante(client(), QStringLiteral("ESCI"), QRectF(9660, 6660, 2145, 645), true);
     connect(m_cmdFine, &QPushButton::clicked, this, &QWidget::close);
     m_command2 = creaPulsante(client(), testoPrimaParte, QRectF(165, 7305, 3390, 600), false);
-    QFont grassetto(QStringLiteral("Arial"));
-    grassetto.setPointSizeF(9.75);
-    grassetto.setBold(true);
-    m_command2->setFont(grassetto);
+    m_command2->setFont(Aspetto::arial(9.75));
     connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchedeElementi::Command2_Click);
     m_mnuImpostazioneStampante = creaVoceStampante(QString::fromUtf8(diff.voceStampante));
 

@@ -71,10 +71,7 @@ FrmStampante::FrmStampante(Contesto &contesto, QWidget *parent)
     , m_label1(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Form1"));
-    QPalette tavolozza = palette();
-    tavolozza.setColor(QPalette::Window, sfondo);
-    setPalette(tavolozza);
-    setAutoFillBackground(true);
+    Aspetto::coloraSfondo(this, sfondo);
 
     const Twips twips = Twips::schermo();
     setFixedSize(twips.inPixelInteri(6060), twips.inPixelInteri(5460));

@@ -6,6 +6,7 @@
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/StampaScheda.h"
+#include "platform/Aspetto.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -28,10 +29,7 @@ ModuloScheda::ModuloScheda(Contesto &contesto, const QString &titolo, QSizeF cli
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titolo);
 
-    QPalette tavolozza = m_client->palette();
-    tavolozza.setColor(QPalette::Window, coloreModulo);
-    m_client->setPalette(tavolozza);
-    m_client->setAutoFillBackground(true);
+    Aspetto::coloraSfondo(m_client, coloreModulo);
     setCentralWidget(m_client);
 }
 
@@ -45,14 +43,9 @@ bool ModuloScheda::mostrato(int esercizio) const
 QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const QString &testo, const QRectF &progetto)
 {
     auto *etichetta = new QLabel(testo, genitore);
-    QFont carattere(QStringLiteral("Arial"));
-    carattere.setPointSizeF(20.25);
-    carattere.setBold(true);
-    etichetta->setFont(carattere);
+    etichetta->setFont(Aspetto::arial(20.25));
     etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette tavolozza = etichetta->palette();
-    tavolozza.setColor(QPalette::WindowText, coloreTitolo);
-    etichetta->setPalette(tavolozza);
+    Aspetto::coloraTesto(etichetta, coloreTitolo);
     m_scalatura->aggiungi(etichetta, progetto);
     return etichetta;
 }
@@ -69,9 +62,7 @@ QPushButton *ModuloScheda::creaPulsante(QWidget *genitore, const QString &testo,
     } else {
         pulsante = new QPushButton(testo, genitore);
     }
-    QFont carattere(QStringLiteral("Arial"));
-    carattere.setPointSizeF(8.25);
-    pulsante->setFont(carattere);
+    pulsante->setFont(Aspetto::arial(8.25, false));
     m_scalatura->aggiungi(pulsante, progetto);
     return pulsante;
 }
