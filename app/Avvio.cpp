@@ -1,12 +1,13 @@
 #include "app/Avvio.h"
 
-#include "app/Contesto.h"
+#include "comune/Contesto.h"
 #include "app/FrmInizio.h"
-#include "exercises/StatoEsercizio.h"
+#include "comune/StatoEsercizio.h"
 #include "platform/Avvisi.h"
 #include "platform/GeneratoreCasuale.h"
 #include "platform/Orologio.h"
 #include "platform/StampantiSistema.h"
+#include "worksheets/DialogoStampante.h"
 
 #include <QApplication>
 #include <QFile>
@@ -71,12 +72,13 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
     StampantiSistema stampanti;
     StatoEsercizio esercizio;
     Contesto contesto(orologio, casuale, avvisi, stampanti, esercizio);
+    DialogoStampante dialogoStampante(contesto);
 
     int esito = EXIT_SUCCESS;
     {
         // The start screen lives for the whole run; once it has closed every form the program
-        // ends, even if a hidden window (the picture gallery) is still around.
-        FrmInizio inizio(contesto);
+        // ends, even if a hidden window (the printer dialog) is still around.
+        FrmInizio inizio(contesto, dialogoStampante);
         QObject::connect(&inizio, &FrmInizio::programmaFinito, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         if (sonda)

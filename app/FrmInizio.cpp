@@ -1,10 +1,10 @@
 #include "app/FrmInizio.h"
 
-#include "app/Contesto.h"
+#include "comune/Contesto.h"
 #include "app/FrmAutore.h"
-#include "app/ScalaturaModulo.h"
+#include "comune/ScalaturaModulo.h"
 #include "exercises/FrmOperativo.h"
-#include "exercises/StatoEsercizio.h"
+#include "comune/StatoEsercizio.h"
 #include "platform/EventiControllo.h"
 #include "platform/Twips.h"
 #include "worksheets/FrmStampaSchede.h"
@@ -95,9 +95,10 @@ void portaAvanti(QWidget *finestra)
 
 } // namespace
 
-FrmInizio::FrmInizio(Contesto &contesto, QWidget *parent)
+FrmInizio::FrmInizio(Contesto &contesto, DialogoStampante &dialogoStampante, QWidget *parent)
     : QMainWindow(parent)
     , m_contesto(contesto)
+    , m_dialogoStampante(dialogoStampante)
 {
     setWindowTitle(QStringLiteral("BRISUOLA"));
     if (QFile::exists(iconaFinestra))
@@ -386,7 +387,7 @@ void FrmInizio::ContinuaKeyDown1(int tipo)
 {
     if (tipo < 0 || tipo >= PulsantiModo::numeroPulsanti)
         return;
-    m_contesto.esercizio().TipoEsercizio = tipo;
+    m_contesto.esercizio().TipoEsercizio = static_cast<TipoEsercizio>(tipo);
     if (tipo == PulsantiModo::pulsanteEsci) {
         ScaricaTutto();
         return;
@@ -408,7 +409,7 @@ void FrmInizio::MnuVuoto_Click()
         portaAvanti(m_schedaVuoto);
         return;
     }
-    m_schedaVuoto = new FrmStampaSchede(m_contesto);
+    m_schedaVuoto = new FrmStampaSchede(m_contesto, m_dialogoStampante);
     connect(m_schedaVuoto, &FrmStampaSchede::tornaInizio, this, &FrmInizio::tornaInizio);
     m_schedaVuoto->showMaximized();
 }
@@ -430,7 +431,7 @@ void FrmInizio::apriSchedaElementi(QPointer<FrmStampaSchedeElementi> &scheda,
         portaAvanti(scheda);
         return;
     }
-    scheda = new FrmStampaSchedeElementi(m_contesto, tipo);
+    scheda = new FrmStampaSchedeElementi(m_contesto, m_dialogoStampante, tipo);
     connect(scheda, &FrmStampaSchedeElementi::tornaInizio, this, &FrmInizio::tornaInizio);
     scheda->showMaximized();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Proporzioni.h"
+#include "comune/Proporzioni.h"
 #include "app/PulsantiModo.h"
 #include "app/Tendine.h"
 #include "platform/PulsanteGrande.h"
@@ -12,6 +12,7 @@
 #include <vector>
 
 class Contesto;
+class DialogoStampante;
 class FrmOperativo;
 class FrmStampaSchede;
 class QAction;
@@ -30,7 +31,7 @@ class FrmInizio : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit FrmInizio(Contesto &contesto, QWidget *parent = nullptr);
+    FrmInizio(Contesto &contesto, DialogoStampante &dialogoStampante, QWidget *parent = nullptr);
     ~FrmInizio() override;
 
     // Starts the exercise of kind 0..2 (or brings its open form forward), or with 3 ends the
@@ -113,6 +114,7 @@ private:
     void chiudiAltreFinestre();
 
     Contesto &m_contesto;
+    DialogoStampante &m_dialogoStampante;
     ScalaturaModulo *m_scalatura = nullptr;
     std::vector<const QObject *> m_collezione;
     Tendine m_tendine;

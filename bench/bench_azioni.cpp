@@ -3,10 +3,10 @@
 // surface, and a check that nothing runs while nobody does anything.
 #include "Misuratore.h"
 
-#include "app/Contesto.h"
+#include "comune/Contesto.h"
 #include "app/FrmInizio.h"
 #include "exercises/FrmOperativo.h"
-#include "exercises/StatoEsercizio.h"
+#include "comune/StatoEsercizio.h"
 #include "platform/Avvisi.h"
 #include "platform/GeneratoreCasuale.h"
 #include "platform/Orologio.h"

@@ -1,12 +1,12 @@
 #include "exercises/FrmOperativo.h"
 
-#include "app/Contesto.h"
-#include "app/ScalaturaModulo.h"
+#include "comune/Contesto.h"
+#include "comune/ScalaturaModulo.h"
 #include "exercises/ContornoDecorativo.h"
-#include "exercises/FrmFigure.h"
+#include "comune/Galleria.h"
 #include "platform/PulsanteGrande.h"
-#include "exercises/StatoEsercizio.h"
-#include "exercises/TipiEsercizio.h"
+#include "comune/StatoEsercizio.h"
+#include "comune/TipoEsercizio.h"
 #include "platform/CodiciTasto.h"
 #include "platform/EventiControllo.h"
 #include "platform/Orologio.h"
@@ -114,7 +114,7 @@ QString testoTempo(int secondi)
 FrmOperativo::FrmOperativo(Contesto &contesto, QWidget *parent)
     : QWidget(parent)
     , m_contesto(contesto)
-    , m_generatore(contesto)
+    , m_generatore(contesto.casuale(), contesto.orologio(), contesto.esercizio())
     , m_regole(contesto.esercizio())
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -394,20 +394,8 @@ void FrmOperativo::NuovoEsercizio()
     m_lblEsito->clear();
     m_lblTempoParziale->clear();
 
-    const int tipo = m_contesto.esercizio().TipoEsercizio;
-    switch (tipo) {
-    case TipiEsercizio::InsiemeVuoto:
-        m_generatore.genera0();
-        break;
-    case TipiEsercizio::Suvvalente:
-        m_generatore.genera1();
-        break;
-    case TipiEsercizio::Prevalente:
-        m_generatore.genera2();
-        break;
-    default:
-        break;
-    }
+    const TipoEsercizio tipo = m_contesto.esercizio().TipoEsercizio;
+    m_generatore.genera(tipo);
     MostraPrimoInsieme();
     VisualizzaD(tipo);
 
@@ -427,19 +415,19 @@ void FrmOperativo::MostraPrimoInsieme()
                 MostraFigura(m_image1[c]);
 }
 
-void FrmOperativo::VisualizzaD(int tipo)
+void FrmOperativo::VisualizzaD(TipoEsercizio tipo)
 {
     switch (tipo) {
-    case TipiEsercizio::InsiemeVuoto:
+    case TipoEsercizio::InsiemeVuoto:
         VisualizzaD0();
         break;
-    case TipiEsercizio::Suvvalente:
+    case TipoEsercizio::Suvvalente:
         VisualizzaD1();
         break;
-    case TipiEsercizio::Prevalente:
+    case TipoEsercizio::Prevalente:
         VisualizzaD2();
         break;
-    default:
+    case TipoEsercizio::Finito:
         break;
     }
 }

@@ -84,7 +84,7 @@ private:
     void IniziaSessione();
     void NuovoEsercizio();
     void MostraPrimoInsieme();
-    void VisualizzaD(int tipo);
+    void VisualizzaD(TipoEsercizio tipo);
     void VisualizzaD0();
     void VisualizzaD1();
     void VisualizzaD2();

@@ -1,105 +1,113 @@
 #include "exercises/GeneratoreEsercizi.h"
 
-#include "app/Contesto.h"
-#include "exercises/FrmFigure.h"
-#include "exercises/StatoEsercizio.h"
-#include "exercises/TipiEsercizio.h"
+#include "comune/Galleria.h"
+#include "comune/StatoEsercizio.h"
+#include "comune/TipoEsercizio.h"
 #include "platform/GeneratoreCasuale.h"
+#include "platform/Orologio.h"
 
 namespace {
-constexpr int numeroFigureElemento = FrmFigure::ultimaFiguraElemento - FrmFigure::primaFiguraElemento + 1;
+constexpr int numeroFigureElemento = Galleria::ultimaFiguraElemento - Galleria::primaFiguraElemento + 1;
 constexpr int minimoPrevalente = 3;   // the larger second set starts with 3..10 elements
 constexpr int ampiezzaPrevalente = 8;
 constexpr int minimoSuvvalenteUno = 2; // a first set of one element cannot be made smaller
 } // namespace
 
-GeneratoreEsercizi::GeneratoreEsercizi(Contesto &contesto)
-    : m_contesto(contesto)
+GeneratoreEsercizi::GeneratoreEsercizi(GeneratoreCasuale &casuale, const Orologio &orologio,
+                                       StatoEsercizio &stato)
+    : m_casuale(casuale)
+    , m_orologio(orologio)
+    , m_stato(stato)
 {
 }
 
-void GeneratoreEsercizi::genera(int tipo)
+void GeneratoreEsercizi::semina()
+{
+    m_casuale.seminaDallOrologio(m_orologio);
+}
+
+void GeneratoreEsercizi::genera(TipoEsercizio tipo)
 {
     switch (tipo) {
-    case TipiEsercizio::InsiemeVuoto:
+    case TipoEsercizio::InsiemeVuoto:
         genera0();
         break;
-    case TipiEsercizio::Suvvalente:
+    case TipoEsercizio::Suvvalente:
         genera1();
         break;
-    case TipiEsercizio::Prevalente:
+    case TipoEsercizio::Prevalente:
         genera2();
         break;
-    default:
+    case TipoEsercizio::Finito:
         break;
     }
 }
 
 void GeneratoreEsercizi::genera0()
 {
-    m_contesto.seminaDallOrologio();
+    semina();
     disegnaFigura();
-    m_contesto.seminaDallOrologio();
+    semina();
     disegnaElementiS();
     scegliCaselle();
 }
 
 void GeneratoreEsercizi::genera1()
 {
-    StatoEsercizio &s = m_contesto.esercizio();
-    m_contesto.seminaDallOrologio();
+    StatoEsercizio &s = m_stato;
+    semina();
     disegnaFigura();
     disegnaElementiS();
     // A second set smaller than a one-element first set would need zero elements, and the draw
     // of M below would never end. One more draw over 2..8 keeps N uniform over 2..8.
     if (s.ElementiS == 1)
-        s.ElementiS = m_contesto.casuale().intero(massimoElementiS - 1, minimoSuvvalenteUno);
+        s.ElementiS = m_casuale.intero(massimoElementiS - 1, minimoSuvvalenteUno);
     scegliCaselle();
 
     const int n = s.ElementiS;
     int m = 0;
     do {
-        m = m_contesto.casuale().intero(n, 1);
+        m = m_casuale.intero(n, 1);
     } while (m == n);
     s.ElementiInizialiD = static_cast<std::int16_t>(m);
 }
 
 void GeneratoreEsercizi::genera2()
 {
-    StatoEsercizio &s = m_contesto.esercizio();
-    m_contesto.seminaDallOrologio();
+    StatoEsercizio &s = m_stato;
+    semina();
     disegnaFigura();
-    m_contesto.seminaDallOrologio();
+    semina();
     disegnaElementiS();
     scegliCaselle();
 
     // At least two more than the first set, so that removing one is never already the answer.
     int m = 0;
     do {
-        m_contesto.seminaDallOrologio();
-        m = m_contesto.casuale().intero(ampiezzaPrevalente, minimoPrevalente);
+        semina();
+        m = m_casuale.intero(ampiezzaPrevalente, minimoPrevalente);
     } while (m <= s.ElementiS + 1);
     s.ElementiInizialiD = static_cast<std::int16_t>(m);
 }
 
 void GeneratoreEsercizi::disegnaFigura()
 {
-    m_contesto.esercizio().Figura = static_cast<std::int16_t>(
-        m_contesto.casuale().intero(numeroFigureElemento, FrmFigure::primaFiguraElemento));
+    m_stato.Figura = static_cast<std::int16_t>(
+        m_casuale.intero(numeroFigureElemento, Galleria::primaFiguraElemento));
 }
 
 void GeneratoreEsercizi::disegnaElementiS()
 {
-    m_contesto.esercizio().ElementiS = m_contesto.casuale().intero(massimoElementiS, 1);
+    m_stato.ElementiS = m_casuale.intero(massimoElementiS, 1);
 }
 
 void GeneratoreEsercizi::scegliCaselle()
 {
-    StatoEsercizio &s = m_contesto.esercizio();
+    StatoEsercizio &s = m_stato;
     for (int i = 1; i <= s.ElementiS; ++i) {
         bool ripetuta = false;
         do {
-            const auto p = static_cast<std::int16_t>(m_contesto.casuale().intero(numeroCaselle, 1));
+            const auto p = static_cast<std::int16_t>(m_casuale.intero(numeroCaselle, 1));
             s.Candidati[i] = p;
             ripetuta = false;
             for (int j = 1; j < i; ++j)

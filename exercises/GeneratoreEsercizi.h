@@ -1,6 +1,10 @@
 #pragma once
 
-class Contesto;
+#include "comune/TipoEsercizio.h"
+
+class GeneratoreCasuale;
+class Orologio;
+struct StatoEsercizio;
 
 // Draws the sets of one exercise into the shared exercise state: the picture, the size and the
 // distinct slots of the first set, and for kinds 1 and 2 the size the second set starts with.
@@ -12,18 +16,22 @@ public:
     static constexpr int numeroCaselle = 15;
     static constexpr int massimoElementiS = 8;
 
-    explicit GeneratoreEsercizi(Contesto &contesto);
+    GeneratoreEsercizi(GeneratoreCasuale &casuale, const Orologio &orologio, StatoEsercizio &stato);
 
     void genera0();
     void genera1();
     void genera2();
-    // The generation for the kind TipoEsercizio holds; other values generate nothing.
-    void genera(int tipo);
+    // The generation for the given kind; the end marker generates nothing.
+    void genera(TipoEsercizio tipo);
 
 private:
     void disegnaFigura();
     void disegnaElementiS();
     void scegliCaselle();
 
-    Contesto &m_contesto;
+    void semina();
+
+    GeneratoreCasuale &m_casuale;
+    const Orologio &m_orologio;
+    StatoEsercizio &m_stato;
 };

@@ -1,6 +1,6 @@
 #include "exercises/RegoleEsercizio.h"
 
-#include "exercises/StatoEsercizio.h"
+#include "comune/StatoEsercizio.h"
 
 #include <cmath>
 #include <limits>

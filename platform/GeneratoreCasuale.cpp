@@ -1,5 +1,7 @@
 #include "platform/GeneratoreCasuale.h"
 
+#include "platform/Orologio.h"
+
 #include <bit>
 #include <cmath>
 
@@ -37,4 +39,9 @@ std::uint64_t GeneratoreCasuale::passo()
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31);
+}
+
+void GeneratoreCasuale::seminaDallOrologio(const Orologio &orologio)
+{
+    semina(orologio.secondiDallaMezzanotte());
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+class Orologio;
+
 // The program's one random generator: uniform draws in [0, 1), seeded from the time of day.
 // Seeding folds the clock value into the current state instead of replacing it, so seeding
 // twice within the same clock second still yields fresh numbers (the redraw loops depend on it).
@@ -16,6 +18,9 @@ public:
 
     virtual void semina(double secondiDallaMezzanotte);
     virtual double prossimo();
+
+    // Every draw sequence of the program begins by seeding from the time of day.
+    void seminaDallOrologio(const Orologio &orologio);
 
     // floor(k * r) + base, the way every whole-number draw of the program is made.
     int intero(int k, int base);

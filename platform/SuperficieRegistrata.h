@@ -17,8 +17,8 @@ public:
         Tipo tipo;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // position, line ends, or picture corner
         double valore = 0;                     // font size or line width
-        QString testo;
-        QImage figura;
+        QString testo{};
+        QImage figura{};
     };
 
     bool impostaDimensioneCarattere(double punti) override;

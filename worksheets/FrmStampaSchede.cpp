@@ -1,8 +1,8 @@
 #include "worksheets/FrmStampaSchede.h"
 
-#include "app/Contesto.h"
-#include "app/ScalaturaModulo.h"
-#include "exercises/FrmFigure.h"
+#include "comune/Contesto.h"
+#include "comune/ScalaturaModulo.h"
+#include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/CorniceInsieme.h"
 #include "platform/Aspetto.h"
@@ -41,10 +41,10 @@ constexpr std::array<Cornice, FrmStampaSchede::numeroCornici> cornici = {{
 }};
 }
 
-FrmStampaSchede::FrmStampaSchede(Contesto &contesto, QWidget *parent)
-    : ModuloScheda(contesto, QStringLiteral("VISUALIZZAZIONE SCHEDA          "),
+FrmStampaSchede::FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, QWidget *parent)
+    : ModuloScheda(contesto, dialogo, QStringLiteral("VISUALIZZAZIONE SCHEDA          "),
                    QSizeF(11910, 8430), parent)
-    , m_generatore(contesto)
+    , m_generatore(contesto.casuale(), contesto.orologio())
 {
     creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
                QRectF(0, 0, 12000, 405));
@@ -123,7 +123,7 @@ void FrmStampaSchede::GeneraInsieme(int insieme)
 
     const int base = basi.at(insieme - 1);
     m_ultimo = m_generatore.insiemeDaDisegnare(base);
-    const FrmFigure &galleria = contesto().galleria();
+    const Galleria &galleria = contesto().galleria();
     for (int k = 0; k < GeneratoreSchede::slotPerInsieme; ++k)
         m_image1[base + k]->impostaFigura(galleria.Image3(m_ultimo.slot[k]));
 }

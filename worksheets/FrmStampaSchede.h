@@ -22,7 +22,7 @@ public:
     // First slot of sets 1..4; the slots in between belong to the blank frames.
     static constexpr std::array<int, 4> basi = {0, 15, 90, 105};
 
-    explicit FrmStampaSchede(Contesto &contesto, QWidget *parent = nullptr);
+    FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, QWidget *parent = nullptr);
 
     ContenutoPagina contenutoPagina() const override;
 

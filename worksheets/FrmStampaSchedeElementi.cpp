@@ -1,8 +1,8 @@
 #include "worksheets/FrmStampaSchedeElementi.h"
 
-#include "app/Contesto.h"
-#include "app/ScalaturaModulo.h"
-#include "exercises/FrmFigure.h"
+#include "comune/Contesto.h"
+#include "comune/ScalaturaModulo.h"
+#include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/CorniceInsieme.h"
 #include "platform/Aspetto.h"
@@ -74,11 +74,12 @@ const char *const nomiCorniceSecondo[] = {"fraSfondo1D", "fraSfondo2D", "fraSond
                                           "fraSfondo4D"};
 }
 
-FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, Tipo tipo, QWidget *parent)
-    : ModuloScheda(contesto, QString::fromUtf8(differenze(tipo).titolo), QSizeF(11910, 8280),
+FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStampante &dialogo,
+                                                 Tipo tipo, QWidget *parent)
+    : ModuloScheda(contesto, dialogo, QString::fromUtf8(differenze(tipo).titolo), QSizeF(11910, 8280),
                    parent)
     , m_tipo(tipo)
-    , m_generatore(contesto)
+    , m_generatore(contesto.casuale(), contesto.orologio())
 {
     const Differenze &diff = differenze(tipo);
     creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
@@ -148,7 +149,7 @@ void FrmStampaSchedeElementi::generaEsercizio(int esercizio)
 
     const int base = slotPerInsieme * (esercizio - 1);
     m_ultimo = m_generatore.esercizioElementi(esercizio, base);
-    const FrmFigure &galleria = contesto().galleria();
+    const Galleria &galleria = contesto().galleria();
     for (int k = 0; k < slotPerInsieme; ++k) {
         m_image1[base + k]->impostaFigura(galleria.Image3(m_ultimo.primo[k]));
         m_image2[base + k]->impostaFigura(galleria.Image3(m_ultimo.secondo[k]));

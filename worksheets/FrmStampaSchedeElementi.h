@@ -22,7 +22,8 @@ public:
 
     static constexpr int numeroCaselle = 60;
 
-    FrmStampaSchedeElementi(Contesto &contesto, Tipo tipo, QWidget *parent = nullptr);
+    FrmStampaSchedeElementi(Contesto &contesto, DialogoStampante &dialogo, Tipo tipo,
+                            QWidget *parent = nullptr);
 
     ContenutoPagina contenutoPagina() const override;
 

@@ -1,6 +1,6 @@
 #include "worksheets/FrmStampante.h"
 
-#include "app/Contesto.h"
+#include "comune/Contesto.h"
 #include "platform/Stampanti.h"
 #include "platform/Twips.h"
 #include "platform/Aspetto.h"

@@ -1,7 +1,7 @@
 #include "worksheets/GeneratoreSchede.h"
 
-#include "app/Contesto.h"
 #include "platform/GeneratoreCasuale.h"
+#include "platform/Orologio.h"
 
 #include <algorithm>
 
@@ -10,8 +10,9 @@ constexpr int figureElemento = 12;  // gallery pictures 1..12
 constexpr int figuraVuota = 0;
 }
 
-GeneratoreSchede::GeneratoreSchede(Contesto &contesto)
-    : m_contesto(contesto)
+GeneratoreSchede::GeneratoreSchede(GeneratoreCasuale &casuale, const Orologio &orologio)
+    : m_casuale(casuale)
+    , m_orologio(orologio)
 {
 }
 
@@ -19,7 +20,7 @@ std::vector<int> GeneratoreSchede::slotDistinti(int quanti, int base)
 {
     std::vector<int> presi;
     presi.reserve(quanti);
-    GeneratoreCasuale &casuale = m_contesto.casuale();
+    GeneratoreCasuale &casuale = m_casuale;
     for (int k = 0; k < quanti; ++k) {
         int p = casuale.intero(slotPerInsieme, base);
         while (std::find(presi.begin(), presi.end(), p) != presi.end())
@@ -31,9 +32,9 @@ std::vector<int> GeneratoreSchede::slotDistinti(int quanti, int base)
 
 InsiemeDaDisegnare GeneratoreSchede::insiemeDaDisegnare(int base)
 {
-    GeneratoreCasuale &casuale = m_contesto.casuale();
+    GeneratoreCasuale &casuale = m_casuale;
     InsiemeDaDisegnare insieme;
-    m_contesto.seminaDallOrologio();
+    m_casuale.seminaDallOrologio(m_orologio);
     insieme.figura = casuale.intero(figureElemento, 1);
     insieme.elementi = casuale.intero(9, 2);
     insieme.posizioni = slotDistinti(insieme.elementi, base);
@@ -51,9 +52,9 @@ EsercizioElementi GeneratoreSchede::esercizioElementi(int numero, int base)
     // uniform over 3..9 and lets the draw of d below always end.
     constexpr int minimoPrimo = 3;
 
-    GeneratoreCasuale &casuale = m_contesto.casuale();
+    GeneratoreCasuale &casuale = m_casuale;
     EsercizioElementi esercizio;
-    m_contesto.seminaDallOrologio();
+    m_casuale.seminaDallOrologio(m_orologio);
     esercizio.figura = casuale.intero(figureElemento, 1);
     do {
         esercizio.elementiPrimo = casuale.intero(9, 1);
@@ -63,7 +64,7 @@ EsercizioElementi GeneratoreSchede::esercizioElementi(int numero, int base)
     do {
         // The first exercise has always taken a fresh seed before each try.
         if (numero == 1)
-            m_contesto.seminaDallOrologio();
+            m_casuale.seminaDallOrologio(m_orologio);
         esercizio.elementiD = casuale.intero(9, 2);
     } while (esercizio.elementiD >= esercizio.elementiPrimo);
 

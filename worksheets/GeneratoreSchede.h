@@ -3,7 +3,8 @@
 #include <array>
 #include <vector>
 
-class Contesto;
+class GeneratoreCasuale;
+class Orologio;
 
 // The random sets of the worksheets, as plain logic: the forms copy the result into their slots.
 // Slot numbers are the forms' own (a set's fifteen slots run from its base b to b + 14); the
@@ -38,7 +39,7 @@ class GeneratoreSchede
 public:
     static constexpr int slotPerInsieme = 15;
 
-    explicit GeneratoreSchede(Contesto &contesto);
+    GeneratoreSchede(GeneratoreCasuale &casuale, const Orologio &orologio);
 
     // A set of the draw worksheet whose first slot is base.
     InsiemeDaDisegnare insiemeDaDisegnare(int base);
@@ -50,5 +51,6 @@ private:
     // Distinct slots base..base+14: each redrawn until it differs from those already taken.
     std::vector<int> slotDistinti(int quanti, int base);
 
-    Contesto &m_contesto;
+    GeneratoreCasuale &m_casuale;
+    const Orologio &m_orologio;
 };

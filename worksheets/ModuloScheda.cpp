@@ -1,10 +1,10 @@
 #include "worksheets/ModuloScheda.h"
 
-#include "app/Contesto.h"
-#include "app/ScalaturaModulo.h"
+#include "comune/Contesto.h"
+#include "comune/ScalaturaModulo.h"
 #include "platform/PulsanteGrande.h"
 #include "worksheets/CasellaFigura.h"
-#include "worksheets/FrmStampante.h"
+#include "worksheets/DialogoStampante.h"
 #include "worksheets/StampaScheda.h"
 #include "platform/Aspetto.h"
 
@@ -19,10 +19,11 @@ const QColor coloreTitolo(192, 0, 0);
 const QColor coloreRosa(255, 128, 255); // the graphical buttons
 }
 
-ModuloScheda::ModuloScheda(Contesto &contesto, const QString &titolo, QSizeF clientProgettoTwips,
-                           QWidget *parent)
+ModuloScheda::ModuloScheda(Contesto &contesto, DialogoStampante &dialogo, const QString &titolo,
+                           QSizeF clientProgettoTwips, QWidget *parent)
     : QMainWindow(parent)
     , m_contesto(contesto)
+    , m_dialogoStampante(dialogo)
     , m_client(new QWidget(this))
     , m_scalatura(new ScalaturaModulo(m_client, clientProgettoTwips, this))
 {
@@ -79,7 +80,7 @@ QAction *ModuloScheda::creaVoceStampante(const QString &testo)
     QAction *voce = menuBar()->addAction(testo);
     m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     connect(voce, &QAction::triggered, this,
-            [this] { m_contesto.dialogoStampante().mostraModale(); });
+            [this] { m_dialogoStampante.mostra(); });
     return voce;
 }
 

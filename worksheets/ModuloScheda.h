@@ -8,6 +8,7 @@
 
 class CasellaFigura;
 class Contesto;
+class DialogoStampante;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -34,8 +35,8 @@ Q_SIGNALS:
     void tornaInizio();
 
 protected:
-    ModuloScheda(Contesto &contesto, const QString &titolo, QSizeF clientProgettoTwips,
-                 QWidget *parent);
+    ModuloScheda(Contesto &contesto, DialogoStampante &dialogo, const QString &titolo,
+                 QSizeF clientProgettoTwips, QWidget *parent);
 
     Contesto &contesto() const { return m_contesto; }
     QWidget *client() const { return m_client; }
@@ -58,6 +59,7 @@ protected:
 
 private:
     Contesto &m_contesto;
+    DialogoStampante &m_dialogoStampante;
     QWidget *m_client;
     ScalaturaModulo *m_scalatura;
     std::array<bool, 4> m_mostrati{};

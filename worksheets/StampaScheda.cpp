@@ -1,6 +1,6 @@
 #include "worksheets/StampaScheda.h"
 
-#include "app/Contesto.h"
+#include "comune/Contesto.h"
 #include "platform/Avvisi.h"
 #include "platform/Stampanti.h"
 #include "platform/SuperficieStampa.h"

@@ -1,6 +1,6 @@
 #include "app/FrmAutore.h"
 #include "app/FrmInizio.h"
-#include "app/ScalaturaModulo.h"
+#include "comune/ScalaturaModulo.h"
 #include "exercises/FrmOperativo.h"
 #include "platform/Twips.h"
 #include "support/ContestoDiProva.h"
@@ -57,7 +57,7 @@ class FrmInizioProva : public ::testing::Test
 protected:
     void SetUp() override
     {
-        form = std::make_unique<FrmInizio>(*contesto);
+        form = std::make_unique<FrmInizio>(*contesto, *contesto.dialogo);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -245,10 +245,12 @@ TEST_P(ClientVuoto, ZeroClientCollapsesControlsAndTheNextPassRestoresThem)
     const QRect pulsante = form->Option1(2)->geometry();
 
     form->client()->resize(GetParam().client);
-    if (GetParam().client.width() == 0)
+    if (GetParam().client.width() == 0) {
         EXPECT_EQ(form->Frame1()->width(), 0);
-    if (GetParam().client.height() == 0)
+    }
+    if (GetParam().client.height() == 0) {
         EXPECT_EQ(form->Option1(2)->height(), 0);
+    }
 
     form->client()->resize(progetto);
     EXPECT_EQ(form->Frame1()->geometry(), frame);
@@ -380,7 +382,7 @@ TEST_F(FrmInizioProva, EnterOnSecondButtonOpensTheAddExercise)
     premi(1, Qt::Key_Return, "\r");
     ASSERT_NE(form->operativo(), nullptr);
     EXPECT_TRUE(form->operativo()->isVisible());
-    EXPECT_EQ(contesto.esercizio.TipoEsercizio, 1);
+    EXPECT_EQ(contesto.esercizio.TipoEsercizio, TipoEsercizio::Suvvalente);
     EXPECT_EQ(form->operativo()->Label2()->text(),
               QStringLiteral("Secondo  insieme suvvalente - Devi aggiungere elementi"));
     EXPECT_TRUE(form->isVisible()) << "the start screen stays behind the exercise";
@@ -405,7 +407,7 @@ TEST_F(FrmInizioProva, MousePressActsDespiteTheLatchAndItsReleaseClearsIt)
     premi(0, Qt::Key_4, "4"); // accepted, latched, never released here
     QTest::mousePress(form->Option1(2), Qt::LeftButton);
     ASSERT_NE(form->operativo(), nullptr);
-    EXPECT_EQ(contesto.esercizio.TipoEsercizio, 2);
+    EXPECT_EQ(contesto.esercizio.TipoEsercizio, TipoEsercizio::Prevalente);
     QTest::mouseRelease(form->Option1(2), Qt::LeftButton);
     EXPECT_FALSE(form->pulsantiModo().tastoGiu());
     EXPECT_FALSE(form->Option1(2)->isDown());
@@ -449,7 +451,7 @@ TEST_P(ModiEsercizio, MousePressOpensTheExerciseWithItsInstruction)
     QTest::mousePress(form->Option1(GetParam().tipo), Qt::LeftButton);
     QTest::mouseRelease(form->Option1(GetParam().tipo), Qt::LeftButton);
     ASSERT_NE(form->operativo(), nullptr);
-    EXPECT_EQ(contesto.esercizio.TipoEsercizio, GetParam().tipo);
+    EXPECT_EQ(contesto.esercizio.TipoEsercizio, static_cast<TipoEsercizio>(GetParam().tipo));
     EXPECT_EQ(form->operativo()->Label2()->text(), GetParam().istruzione);
 }
 
@@ -463,7 +465,7 @@ TEST_P(ModiEsercizio, ChoosingAModeWhileTheExerciseIsOpenDoesNotReloadIt)
     form->ContinuaKeyDown1(GetParam().tipo);
     EXPECT_EQ(form->operativo(), aperto.data());
     EXPECT_EQ(quanti<FrmOperativo>(), 1);
-    EXPECT_EQ(contesto.esercizio.TipoEsercizio, GetParam().tipo);
+    EXPECT_EQ(contesto.esercizio.TipoEsercizio, static_cast<TipoEsercizio>(GetParam().tipo));
     EXPECT_EQ(aperto->Label2()->text(), GetParam().istruzione);
 }
 
@@ -584,8 +586,9 @@ TEST_P(FineProgramma, ClosesEveryFormAndAsksToEnd)
     EXPECT_EQ(quanti<FrmOperativo>(), 0);
     EXPECT_FALSE(form->isVisible()) << "the worksheets' requests must not bring it back";
     EXPECT_EQ(fine.count(), 1);
-    if (GetParam().conTipoUscita)
-        EXPECT_EQ(contesto.esercizio.TipoEsercizio, PulsantiModo::pulsanteEsci);
+    if (GetParam().conTipoUscita) {
+        EXPECT_EQ(contesto.esercizio.TipoEsercizio, TipoEsercizio::Finito);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -38,8 +38,9 @@ TEST_P(KeyDownCasi, ActionLatchAndCode)
     int codice = caso.codice;
     const auto azione = pulsanti.keyDown(caso.indice, codice);
     EXPECT_EQ(azione.tipo, caso.tipoAtteso);
-    if (caso.tipoAtteso != Tipo::Nessuna)
+    if (caso.tipoAtteso != Tipo::Nessuna) {
         EXPECT_EQ(azione.indice, caso.indiceAtteso);
+    }
     EXPECT_EQ(pulsanti.tastoGiu(), caso.accettato);
     EXPECT_EQ(codice, caso.accettato ? caso.codice : CodiciTasto::Nessuno);
 }

@@ -1,4 +1,4 @@
-#include "exercises/FrmFigure.h"
+#include "comune/Galleria.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -49,7 +49,7 @@ std::vector<VoceGalleria> vociElemento()
 {
     std::vector<VoceGalleria> risultato;
     for (const auto &v : voci)
-        if (v.indice >= FrmFigure::primaFiguraElemento && v.indice <= 13)
+        if (v.indice >= Galleria::primaFiguraElemento && v.indice <= 13)
             risultato.push_back(v);
     return risultato;
 }
@@ -99,7 +99,7 @@ double differenzaMedia(const QImage &a, const QImage &b)
 class GalleriaFixture : public ::testing::Test
 {
 protected:
-    FrmFigure galleria;
+    Galleria galleria;
 };
 
 class VoceGalleriaTest : public GalleriaFixture, public ::testing::WithParamInterface<VoceGalleria>
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Galleria, FiguraElementoTest, ::testing::ValuesIn(vociE
 
 TEST_F(GalleriaFixture, LaFiguraVuotaETuttaBianca)
 {
-    const QImage &vuota = galleria.Image3(FrmFigure::figuraVuota);
+    const QImage &vuota = galleria.Image3(Galleria::figuraVuota);
     ASSERT_FALSE(vuota.isNull());
     for (int y = 0; y < vuota.height(); ++y)
         for (int x = 0; x < vuota.width(); ++x)

@@ -1,5 +1,5 @@
 #include "BancoOperativo.h"
-#include "exercises/TipiEsercizio.h"
+#include "comune/TipoEsercizio.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,9 +10,9 @@
 
 namespace {
 
-using TipiEsercizio::InsiemeVuoto;
-using TipiEsercizio::Prevalente;
-using TipiEsercizio::Suvvalente;
+using TipoEsercizio::InsiemeVuoto;
+using TipoEsercizio::Prevalente;
+using TipoEsercizio::Suvvalente;
 
 constexpr int aggiungi = 0, togli = 1, verifica = 2, avanti = 3;
 constexpr int si = 0, no = 1;
@@ -93,7 +93,7 @@ TEST(AccettaAiuto, TheSecondSetShowsAsManyAsTheFirstAndTheCountsStay)
 struct CasoRifiuto
 {
     const char *nome;
-    int tipo;
+    TipoEsercizio tipo;
     std::vector<int> caselle;
     int m;
     int pressioniAggiungi;

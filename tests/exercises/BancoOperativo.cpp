@@ -25,7 +25,7 @@ QString testoDi(Qt::Key tasto)
 
 } // namespace
 
-BancoOperativo::BancoOperativo(int tipo)
+BancoOperativo::BancoOperativo(TipoEsercizio tipo)
     : stato(prova.esercizio)
 {
     stato.TipoEsercizio = tipo;
@@ -43,9 +43,9 @@ void BancoOperativo::accodaEsercizio(int figura, const std::vector<int> &caselle
     g.accodaIntero(static_cast<int>(caselle.size()), 8, 1);
     for (int c : caselle)
         g.accodaIntero(c, 15, 1);
-    if (stato.TipoEsercizio == 1)
+    if (stato.TipoEsercizio == TipoEsercizio::Suvvalente)
         g.accodaIntero(m, static_cast<int>(caselle.size()), 1);
-    if (stato.TipoEsercizio == 2)
+    if (stato.TipoEsercizio == TipoEsercizio::Prevalente)
         g.accodaIntero(m, 8, 3);
 }
 

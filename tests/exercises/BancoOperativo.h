@@ -1,5 +1,7 @@
 #pragma once
 
+#include "comune/TipoEsercizio.h"
+
 #include "exercises/FrmOperativo.h"
 #include "support/ContestoDiProva.h"
 
@@ -13,7 +15,7 @@ class QFrame;
 // form, sends it real key and mouse events and reads what the child would see.
 struct BancoOperativo
 {
-    explicit BancoOperativo(int tipo);
+    explicit BancoOperativo(TipoEsercizio tipo);
     ~BancoOperativo();
 
     // Queues the draws that give the next exercise of the current kind this picture, these

@@ -1,5 +1,5 @@
 #include "exercises/GeneratoreEsercizi.h"
-#include "exercises/TipiEsercizio.h"
+#include "comune/TipoEsercizio.h"
 #include "support/ContestoDiProva.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ std::set<int> caselleDelPrimoInsieme(const StatoEsercizio &s)
 struct CasoTipo
 {
     const char *nome;
-    int tipo;
+    TipoEsercizio tipo;
 };
 
 class GenerazionePerTipo : public ::testing::TestWithParam<CasoTipo>
@@ -30,7 +30,7 @@ class GenerazionePerTipo : public ::testing::TestWithParam<CasoTipo>
 TEST_P(GenerazionePerTipo, DrawsStayInRangeAndTheFirstSetUsesDistinctSlots)
 {
     ContestoDiProva prova;
-    GeneratoreEsercizi generatore(*prova);
+    GeneratoreEsercizi generatore(prova.casuale, prova.orologio, prova.esercizio);
     const StatoEsercizio &s = prova.esercizio;
     std::set<int> dimensioniViste;
     for (int volta = 0; volta < 3000; ++volta) {
@@ -44,23 +44,23 @@ TEST_P(GenerazionePerTipo, DrawsStayInRangeAndTheFirstSetUsesDistinctSlots)
         ASSERT_GE(*caselle.begin(), 1);
         ASSERT_LE(*caselle.rbegin(), 15);
         dimensioniViste.insert(s.ElementiS);
-        if (GetParam().tipo == TipiEsercizio::Suvvalente) {
+        if (GetParam().tipo == TipoEsercizio::Suvvalente) {
             ASSERT_GE(s.ElementiInizialiD, 1);
             ASSERT_LT(s.ElementiInizialiD, s.ElementiS);
         }
-        if (GetParam().tipo == TipiEsercizio::Prevalente) {
+        if (GetParam().tipo == TipoEsercizio::Prevalente) {
             ASSERT_GE(s.ElementiInizialiD, s.ElementiS + 2);
             ASSERT_LE(s.ElementiInizialiD, 10);
         }
     }
-    const std::size_t attese = GetParam().tipo == TipiEsercizio::Suvvalente ? 7 : 8;
+    const std::size_t attese = GetParam().tipo == TipoEsercizio::Suvvalente ? 7 : 8;
     EXPECT_EQ(dimensioniViste.size(), attese);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, GenerazionePerTipo,
-                         ::testing::Values(CasoTipo{"InsiemeVuoto", TipiEsercizio::InsiemeVuoto},
-                                           CasoTipo{"Suvvalente", TipiEsercizio::Suvvalente},
-                                           CasoTipo{"Prevalente", TipiEsercizio::Prevalente}),
+                         ::testing::Values(CasoTipo{"InsiemeVuoto", TipoEsercizio::InsiemeVuoto},
+                                           CasoTipo{"Suvvalente", TipoEsercizio::Suvvalente},
+                                           CasoTipo{"Prevalente", TipoEsercizio::Prevalente}),
                          [](const auto &info) { return std::string(info.param.nome); });
 
 // ---- Seeding from the clock ----
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Tipi, GenerazionePerTipo,
 struct CasoSemine
 {
     const char *nome;
-    int tipo;
+    TipoEsercizio tipo;
     int scartiDiM; // rejected draws of M before the one kept
     int semineAttese;
 };
@@ -85,7 +85,7 @@ TEST_P(SeminaDallOrologio, SeedsAtTheUsualPointsOnly)
     prova.casuale.accodaIntero(3, 8, 1);
     prova.casuale.accoda({0.0, 0.1, 0.2});
     // With N = 3: kind 1 rejects M = 3 and keeps 2, kind 2 rejects M = 4 and keeps 7.
-    const bool suvvalente = c.tipo == TipiEsercizio::Suvvalente;
+    const bool suvvalente = c.tipo == TipoEsercizio::Suvvalente;
     for (int i = 0; i < c.scartiDiM; ++i) {
         if (suvvalente)
             prova.casuale.accodaIntero(3, 3, 1);
@@ -94,20 +94,20 @@ TEST_P(SeminaDallOrologio, SeedsAtTheUsualPointsOnly)
     }
     if (suvvalente)
         prova.casuale.accodaIntero(2, 3, 1);
-    if (c.tipo == TipiEsercizio::Prevalente)
+    if (c.tipo == TipoEsercizio::Prevalente)
         prova.casuale.accodaIntero(7, 8, 3);
-    GeneratoreEsercizi(*prova).genera(c.tipo);
+    GeneratoreEsercizi(prova.casuale, prova.orologio, prova.esercizio).genera(c.tipo);
     EXPECT_EQ(prova.casuale.semine(), c.semineAttese);
     EXPECT_EQ(prova.casuale.inCoda(), 0U) << "every queued draw is used, none more";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Punti, SeminaDallOrologio,
-    ::testing::Values(CasoSemine{"genera0_BeforePictureAndBeforeSize", TipiEsercizio::InsiemeVuoto, 0, 2},
-                      CasoSemine{"genera1_OnceForAllDraws", TipiEsercizio::Suvvalente, 0, 1},
-                      CasoSemine{"genera1_RedrawsOfMDoNotSeed", TipiEsercizio::Suvvalente, 2, 1},
-                      CasoSemine{"genera2_AlsoBeforeM", TipiEsercizio::Prevalente, 0, 3},
-                      CasoSemine{"genera2_BeforeEveryRedrawOfM", TipiEsercizio::Prevalente, 2, 5}),
+    ::testing::Values(CasoSemine{"genera0_BeforePictureAndBeforeSize", TipoEsercizio::InsiemeVuoto, 0, 2},
+                      CasoSemine{"genera1_OnceForAllDraws", TipoEsercizio::Suvvalente, 0, 1},
+                      CasoSemine{"genera1_RedrawsOfMDoNotSeed", TipoEsercizio::Suvvalente, 2, 1},
+                      CasoSemine{"genera2_AlsoBeforeM", TipoEsercizio::Prevalente, 0, 3},
+                      CasoSemine{"genera2_BeforeEveryRedrawOfM", TipoEsercizio::Prevalente, 2, 5}),
     [](const auto &info) { return std::string(info.param.nome); });
 
 // ---- The distinct-slot draw ----
@@ -119,7 +119,7 @@ TEST(CaselleDelPrimoInsieme, ARepeatedSlotIsDrawnAgainForTheSameElement)
     prova.casuale.accodaIntero(3, 8, 1);
     for (int casella : {7, 7, 2, 7, 2, 15})
         prova.casuale.accodaIntero(casella, 15, 1);
-    GeneratoreEsercizi(*prova).genera0();
+    GeneratoreEsercizi(prova.casuale, prova.orologio, prova.esercizio).genera0();
     const StatoEsercizio &s = prova.esercizio;
     EXPECT_EQ(s.Figura, 5);
     ASSERT_EQ(s.ElementiS, 3);
@@ -131,7 +131,7 @@ TEST(CaselleDelPrimoInsieme, ARepeatedSlotIsDrawnAgainForTheSameElement)
 TEST(CaselleDelPrimoInsieme, EveryOneOfTheFifteenSlotsIsChosenAsOften)
 {
     ContestoDiProva prova; // a fixed seed: the same counts on every run
-    GeneratoreEsercizi generatore(*prova);
+    GeneratoreEsercizi generatore(prova.casuale, prova.orologio, prova.esercizio);
     std::array<int, 16> volte{};
     int totale = 0;
     for (int esercizio = 0; esercizio < 20000; ++esercizio) {
@@ -157,7 +157,7 @@ TEST(SecondoInsiemeSuvvalente, WithTwoElementsInTheFirstSetItAlwaysStartsWithOne
         prova.casuale.accodaIntero(2, 8, 1);
         prova.casuale.accoda({0.0, 0.5}); // slots 1 and 8
         prova.casuale.accoda({r});
-        GeneratoreEsercizi(*prova).genera1();
+        GeneratoreEsercizi(prova.casuale, prova.orologio, prova.esercizio).genera1();
         ASSERT_EQ(prova.esercizio.ElementiS, 2);
         EXPECT_EQ(prova.esercizio.ElementiInizialiD, 1) << "first draw of M from r = " << r;
     }
@@ -170,7 +170,7 @@ TEST(SecondoInsiemeSuvvalente, AFirstSetOfOneIsDrawnAgainFromTwoToEight)
         prova.casuale.accodaIntero(9, 12, 1);
         prova.casuale.accodaIntero(1, 8, 1);
         prova.casuale.accodaIntero(atteso, 7, 2);
-        GeneratoreEsercizi(*prova).genera1();
+        GeneratoreEsercizi(prova.casuale, prova.orologio, prova.esercizio).genera1();
         const StatoEsercizio &s = prova.esercizio;
         EXPECT_EQ(s.ElementiS, atteso);
         EXPECT_EQ(static_cast<int>(caselleDelPrimoInsieme(s).size()), atteso);
@@ -182,7 +182,7 @@ TEST(SecondoInsiemeSuvvalente, AFirstSetOfOneIsDrawnAgainFromTwoToEight)
 TEST(SecondoInsiemeSuvvalente, SizesOfTheFirstSetStayEquallyLikely)
 {
     ContestoDiProva prova;
-    GeneratoreEsercizi generatore(*prova);
+    GeneratoreEsercizi generatore(prova.casuale, prova.orologio, prova.esercizio);
     std::array<int, 9> volte{};
     const int prove = 14000;
     for (int i = 0; i < prove; ++i) {
@@ -218,7 +218,7 @@ TEST_P(SecondoInsiemePrevalente, StartsAtLeastTwoAboveTheFirstSet)
         prova.casuale.accodaIntero(i + 1, 15, 1);
     for (int m : c.estrazioniDiM)
         prova.casuale.accodaIntero(m, 8, 3);
-    GeneratoreEsercizi(*prova).genera2();
+    GeneratoreEsercizi(prova.casuale, prova.orologio, prova.esercizio).genera2();
     EXPECT_EQ(prova.esercizio.ElementiInizialiD, c.atteso);
     EXPECT_EQ(prova.casuale.inCoda(), 0U);
 }
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SecondoInsiemePrevalente, WithEightElementsItIsAlwaysTen)
 {
     ContestoDiProva prova;
-    GeneratoreEsercizi generatore(*prova);
+    GeneratoreEsercizi generatore(prova.casuale, prova.orologio, prova.esercizio);
     int ottoVisti = 0;
     for (int i = 0; i < 4000; ++i) {
         generatore.genera2();

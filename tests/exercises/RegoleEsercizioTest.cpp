@@ -1,5 +1,5 @@
 #include "exercises/RegoleEsercizio.h"
-#include "exercises/StatoEsercizio.h"
+#include "comune/StatoEsercizio.h"
 
 #include <gtest/gtest.h>
 

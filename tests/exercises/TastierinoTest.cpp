@@ -1,7 +1,7 @@
 #include "BancoOperativo.h"
-#include "app/ScalaturaModulo.h"
-#include "exercises/FrmFigure.h"
-#include "exercises/TipiEsercizio.h"
+#include "comune/ScalaturaModulo.h"
+#include "comune/Galleria.h"
+#include "comune/TipoEsercizio.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -12,9 +12,9 @@
 
 namespace {
 
-using TipiEsercizio::InsiemeVuoto;
-using TipiEsercizio::Prevalente;
-using TipiEsercizio::Suvvalente;
+using TipoEsercizio::InsiemeVuoto;
+using TipoEsercizio::Prevalente;
+using TipoEsercizio::Suvvalente;
 
 constexpr int aggiungi = 0, togli = 1, verifica = 2, avanti = 3, esci = 4;
 
@@ -55,7 +55,7 @@ TEST(AperturaDelModulo, TheFirstExerciseIsReadyBeforeTheFormIsShown)
 struct CasoInizio
 {
     const char *nome;
-    int tipo;
+    TipoEsercizio tipo;
     std::vector<int> caselle;
     int m;
     int elementiDAttesi;

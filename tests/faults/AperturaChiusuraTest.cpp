@@ -34,7 +34,7 @@ struct Banco
 {
     Banco()
         : prova({QStringLiteral("A"), QStringLiteral("B")}, QStringLiteral("A"))
-        , inizio(*prova)
+        , inizio(*prova, *prova.dialogo)
     {
         inizio.show();
     }
@@ -56,7 +56,7 @@ void esercizio(Banco &b)
 }
 
 // Menu entry, then "ESCI" on the worksheet form.
-void scheda(Banco &b, QAction *voce, const std::function<ModuloScheda *()> &aperto)
+void scheda(QAction *voce, const std::function<ModuloScheda *()> &aperto)
 {
     voce->trigger();
     ModuloScheda *modulo = aperto();
@@ -68,17 +68,17 @@ void scheda(Banco &b, QAction *voce, const std::function<ModuloScheda *()> &aper
 
 void schedaDisegno(Banco &b)
 {
-    scheda(b, b.inizio.MnuVuoto(), [&b] { return b.inizio.schedaVuoto(); });
+    scheda(b.inizio.MnuVuoto(), [&b] { return b.inizio.schedaVuoto(); });
 }
 
 void schedaAggiungi(Banco &b)
 {
-    scheda(b, b.inizio.mnuAggiungi(), [&b] { return b.inizio.schedaAggiungi(); });
+    scheda(b.inizio.mnuAggiungi(), [&b] { return b.inizio.schedaAggiungi(); });
 }
 
 void schedaTogli(Banco &b)
 {
-    scheda(b, b.inizio.mnuTogli(), [&b] { return b.inizio.schedaTogli(); });
+    scheda(b.inizio.mnuTogli(), [&b] { return b.inizio.schedaTogli(); });
 }
 
 // Menu entry "About", then its close button, pressed from inside the modal dialog.
@@ -106,7 +106,7 @@ void dialogoStampante(Banco &b)
 {
     if (!b.inizio.schedaAggiungi())
         b.inizio.mnuAggiungi()->trigger();
-    ASSERT_TRUE(Schede::dialogoDalMenu(*b.inizio.schedaAggiungi(), *b.prova,
+    ASSERT_TRUE(Schede::dialogoDalMenu(*b.inizio.schedaAggiungi(), *b.prova.dialogo,
                                        [&b](FrmStampante &) { ++b.giro; }));
     eliminaRinviati();
 }
@@ -143,8 +143,9 @@ TEST_P(MilleAperture, NienteRestaIndietro)
     for (int i = 0; i < volte && !::testing::Test::HasFatalFailure(); ++i, ++banco.giro)
         ciclo(banco);
     EXPECT_EQ(QApplication::allWidgets().size(), widgetPrima);
-    if (oggetti.disponibile())
+    if (oggetti.disponibile()) {
         EXPECT_EQ(oggetti.viventi(), 0);
+    }
     EXPECT_EQ(banco.prova.avvisi.messaggi, QStringList());
 }
 

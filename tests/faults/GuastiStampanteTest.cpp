@@ -95,9 +95,9 @@ TEST_P(GuastoTraSceltaEStampa, UnAvvisoNienteStampatoEIlModuloVaAvanti)
 {
     const CasoGuasto &caso = GetParam();
     ProgrammaVero programma;
-    Schede::Aperto modulo(programma.contesto, caso.tipo);
+    Schede::Aperto modulo(programma.contesto, programma.dialogo, caso.tipo);
     Schede::generaTutti(*modulo);
-    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto,
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.dialogo,
                                        [](FrmStampante &d) { scegli(d, 2); }));
     ASSERT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
     const ContenutoPagina prima = modulo->contenutoPagina();
@@ -161,12 +161,12 @@ class ServerAssente : public GuastiCups, public ::testing::WithParamInterface<Ca
 TEST_P(ServerAssente, IlDialogoSiApreELaStampaAvvisa)
 {
     ProgrammaVero programma;
-    Schede::Aperto modulo(programma.contesto, Tipo::Aggiungi);
+    Schede::Aperto modulo(programma.contesto, programma.dialogo, Tipo::Aggiungi);
     Schede::generaTutti(*modulo);
     ASSERT_TRUE((cups->*GetParam().guasta)());
 
     // First opened with no server to ask: nothing to choose from, the default still named.
-    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
+    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.dialogo, [](FrmStampante &d) {
         EXPECT_EQ(lista(d)->count(), 0);
         EXPECT_FALSE(lista(d)->isEnabled());
         EXPECT_EQ(etichetta(d, "Label1")->text(),
@@ -194,16 +194,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GuastiCups, SceltaAServerFermatoLasciaLaStampanteDiPrima)
 {
     ProgrammaVero programma;
-    Schede::Aperto modulo(programma.contesto, Tipo::Togli);
+    Schede::Aperto modulo(programma.contesto, programma.dialogo, Tipo::Togli);
     Schede::generaTutti(*modulo);
-    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto,
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.dialogo,
                                        [](FrmStampante &d) { scegli(d, 0); }));
     ASSERT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("A"));
     ASSERT_TRUE(cups->fermaDemone());
 
     // The list was filled while the server was there; a choice that cannot be confirmed now
     // leaves the printer as it was and the label says which one that is.
-    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
+    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.dialogo, [](FrmStampante &d) {
         EXPECT_EQ(lista(d)->count(), 3);
         scegli(d, 2);
         EXPECT_EQ(etichetta(d, "Label2")->text(), QStringLiteral("La stampante scelta è \nA"));
@@ -213,7 +213,7 @@ TEST_F(GuastiCups, SceltaAServerFermatoLasciaLaStampanteDiPrima)
     EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
 
     ASSERT_TRUE(cups->riavviaDemone());
-    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto,
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma.dialogo,
                                        [](FrmStampante &d) { scegli(d, 2); }));
     EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
     Schede::premiStampa(*modulo);
@@ -245,9 +245,9 @@ TEST_P(SenzaStampanti, IlProgrammaAvvisaEResta)
     ASSERT_TRUE((cups->*GetParam().prepara)());
     ProgrammaVero programma;
     EXPECT_TRUE(programma.contesto.stampanteCorrente().isEmpty());
-    Schede::Aperto modulo(programma.contesto, Tipo::Disegno);
+    Schede::Aperto modulo(programma.contesto, programma.dialogo, Tipo::Disegno);
     Schede::generaTutti(*modulo);
-    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.contesto, [](FrmStampante &d) {
+    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, programma.dialogo, [](FrmStampante &d) {
         EXPECT_EQ(lista(d)->count(), 0);
         EXPECT_EQ(etichetta(d, "Label1")->text(), QStringLiteral("Nessuna stampante installata."));
     }));

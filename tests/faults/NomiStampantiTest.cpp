@@ -47,6 +47,7 @@ QString milleCaratteri()
 struct Ambiente
 {
     Contesto &contesto() { return vero ? vero->contesto : *finto->contesto; }
+    DialogoStampante &dialogo() { return vero ? vero->dialogo : *finto->dialogo; }
     QStringList &messaggi() { return vero ? vero->avvisi.messaggi : finto->avvisi.messaggi; }
 
     std::unique_ptr<ProgrammaVero> vero;
@@ -92,10 +93,10 @@ TEST_P(NomiDiStampante, SiSceglieSiLeggeTaleEQualeESiStampa)
 {
     const QString nome = GetParam().stampante;
     Contesto &contesto = ambiente.contesto();
-    Schede::Aperto modulo(contesto, GetParam().tipo);
+    Schede::Aperto modulo(contesto, ambiente.dialogo(), GetParam().tipo);
     Schede::generaTutti(*modulo);
 
-    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, contesto, [&nome](FrmStampante &d) {
+    EXPECT_TRUE(Schede::dialogoDalMenu(*modulo, ambiente.dialogo(), [&nome](FrmStampante &d) {
         auto *combo = d.findChild<QComboBox *>(QStringLiteral("Combo1"));
         auto *etichetta = d.findChild<QLabel *>(QStringLiteral("Label2"));
         auto *chiudi = d.findChild<QPushButton *>(QStringLiteral("Command2"));

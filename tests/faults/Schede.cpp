@@ -1,6 +1,7 @@
 #include "Schede.h"
 
-#include "app/Contesto.h"
+#include "comune/Contesto.h"
+#include "worksheets/DialogoStampante.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
@@ -54,18 +55,18 @@ const char *nome(Tipo tipo)
     return "?";
 }
 
-ModuloScheda *apri(Contesto &contesto, Tipo tipo)
+ModuloScheda *apri(Contesto &contesto, DialogoStampante &dialogo, Tipo tipo)
 {
     ModuloScheda *modulo = nullptr;
     switch (tipo) {
     case Tipo::Disegno:
-        modulo = new FrmStampaSchede(contesto);
+        modulo = new FrmStampaSchede(contesto, dialogo);
         break;
     case Tipo::Aggiungi:
-        modulo = new FrmStampaSchedeElementi(contesto, FrmStampaSchedeElementi::Tipo::Aggiungi);
+        modulo = new FrmStampaSchedeElementi(contesto, dialogo, FrmStampaSchedeElementi::Tipo::Aggiungi);
         break;
     case Tipo::Togli:
-        modulo = new FrmStampaSchedeElementi(contesto, FrmStampaSchedeElementi::Tipo::Togli);
+        modulo = new FrmStampaSchedeElementi(contesto, dialogo, FrmStampaSchedeElementi::Tipo::Togli);
         break;
     }
     modulo->show();
@@ -99,7 +100,7 @@ void premiEsci(ModuloScheda &modulo)
     premi(modulo, QStringLiteral("ESCI"));
 }
 
-bool dialogoDalMenu(ModuloScheda &modulo, Contesto &contesto,
+bool dialogoDalMenu(ModuloScheda &modulo, DialogoStampante &dialogoStampante,
                     const std::function<void(FrmStampante &)> &act)
 {
     const QList<QAction *> voci = modulo.menuBar()->actions();
@@ -113,8 +114,8 @@ bool dialogoDalMenu(ModuloScheda &modulo, Contesto &contesto,
     // A timer of this call only: if the dialog never opens, it never fires later on.
     QTimer dentro;
     dentro.setSingleShot(true);
-    QObject::connect(&dentro, &QTimer::timeout, [&contesto, &mostrato, act] {
-        FrmStampante &dialogo = contesto.dialogoStampante();
+    QObject::connect(&dentro, &QTimer::timeout, [&dialogoStampante, &mostrato, act] {
+        FrmStampante &dialogo = dialogoStampante.modulo();
         mostrato = dialogo.isVisible();
         if (act)
             act(dialogo);
@@ -123,7 +124,7 @@ bool dialogoDalMenu(ModuloScheda &modulo, Contesto &contesto,
     });
     dentro.start(0);
     voce->trigger();
-    return mostrato && !contesto.dialogoStampante().isVisible();
+    return mostrato && !dialogoStampante.modulo().isVisible();
 }
 
 QComboBox *lista(FrmStampante &dialogo)

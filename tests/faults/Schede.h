@@ -8,6 +8,7 @@
 #include <functional>
 
 class Contesto;
+class DialogoStampante;
 class FrmStampante;
 class QComboBox;
 class QLabel;
@@ -21,12 +22,12 @@ enum class Tipo { Disegno, Aggiungi, Togli };
 const char *nome(Tipo tipo);
 
 // A new worksheet form of this kind, shown; it deletes itself when closed.
-ModuloScheda *apri(Contesto &contesto, Tipo tipo);
+ModuloScheda *apri(Contesto &contesto, DialogoStampante &dialogo, Tipo tipo);
 // A worksheet form that goes when the test ends, however it ends.
 struct Aperto
 {
-    Aperto(Contesto &contesto, Tipo tipo)
-        : modulo(apri(contesto, tipo))
+    Aperto(Contesto &contesto, DialogoStampante &dialogo, Tipo tipo)
+        : modulo(apri(contesto, dialogo, tipo))
     {
     }
     ~Aperto() { delete modulo.data(); }
@@ -46,7 +47,7 @@ void premiStampa(ModuloScheda &modulo);
 void premiEsci(ModuloScheda &modulo);
 // Opens the printer dialog from the form's menu entry, runs act() inside it while it is shown,
 // then presses "C H I U D I". False when the dialog did not come back hidden.
-bool dialogoDalMenu(ModuloScheda &modulo, Contesto &contesto,
+bool dialogoDalMenu(ModuloScheda &modulo, DialogoStampante &dialogo,
                     const std::function<void(FrmStampante &)> &act = {});
 
 // The printer dialog's list and labels, by their design names.

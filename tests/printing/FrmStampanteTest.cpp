@@ -30,7 +30,7 @@ struct TreStampanti : ::testing::Test
 {
     ContestoDiProva c{{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")},
                       QStringLiteral("B")};
-    FrmStampante &dialogo = (*c).dialogoStampante();
+    FrmStampante &dialogo = c.dialogoStampante();
 };
 
 } // namespace
@@ -55,7 +55,7 @@ TEST_F(TreStampanti, SceltaDaElencoCambiaLaStampanteCorrente)
 TEST_F(TreStampanti, RiapertoSiPresentaComeLoSiELasciato)
 {
     ASSERT_TRUE(apriEChiudi(dialogo, [this] { scegli(dialogo, 2); }));
-    EXPECT_EQ(&(*c).dialogoStampante(), &dialogo);
+    EXPECT_EQ(&c.dialogoStampante(), &dialogo);
     bool visto = false;
     EXPECT_TRUE(apriEChiudi(dialogo, [this, &visto] {
         visto = dialogo.isVisible();
@@ -106,7 +106,7 @@ TEST_F(TreStampanti, StampanteToltaDopoLElencoLasciaLaCorrente)
 TEST(SenzaStampanti, SiApreEDiceCheNonCeNeSono)
 {
     ContestoDiProva c;
-    FrmStampante &dialogo = (*c).dialogoStampante();
+    FrmStampante &dialogo = c.dialogoStampante();
     EXPECT_TRUE(apriEChiudi(dialogo));
     EXPECT_EQ(combo(dialogo)->count(), 0);
     EXPECT_FALSE(combo(dialogo)->isEnabled());
@@ -161,7 +161,7 @@ TEST_P(NomiStrani, SiLeggonoComeTestoEStannoNelleEtichette)
 {
     const QString nome = GetParam().stampante;
     ContestoDiProva c({QStringLiteral("A"), nome}, nome);
-    FrmStampante &dialogo = (*c).dialogoStampante();
+    FrmStampante &dialogo = c.dialogoStampante();
     scegli(dialogo, 1);
     EXPECT_EQ((*c).stampanteCorrente(), nome);
     EXPECT_EQ(combo(dialogo)->itemText(1), nome);
@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AspettoDelDialogo, ColoriECaratteriDelProgetto)
 {
     ContestoDiProva c({QStringLiteral("A")}, QStringLiteral("A"));
-    FrmStampante &dialogo = (*c).dialogoStampante();
+    FrmStampante &dialogo = c.dialogoStampante();
     EXPECT_EQ(dialogo.palette().color(QPalette::Window), QColor(255, 255, 192));
     auto *chiudi = dialogo.findChild<QPushButton *>(QStringLiteral("Command2"));
     ASSERT_NE(chiudi, nullptr);

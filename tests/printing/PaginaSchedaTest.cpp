@@ -192,8 +192,9 @@ TEST(CelleDellaPagina, IlDisegnoNonStampaIRiquadriDestri)
 {
     const auto ops = disegna(contenuto(OrdinePagina::SoloSinistra));
     for (const auto &o : ops) {
-        if (o.tipo == Tipo::Immagine)
+        if (o.tipo == Tipo::Immagine) {
             EXPECT_LT(o.x1, 5500);
+        }
     }
 }
 

@@ -2,8 +2,8 @@
 #include "support/SceltaStampante.h"
 #include "support/StrumentiPdf.h"
 #include "VerificaPagina.h"
-#include "app/Contesto.h"
-#include "exercises/StatoEsercizio.h"
+#include "comune/Contesto.h"
+#include "comune/StatoEsercizio.h"
 #include "platform/StampantiSistema.h"
 #include "platform/SuperficieStampa.h"
 #include "support/AvvisiRegistrati.h"
@@ -86,7 +86,7 @@ TEST_F(StampantiVere, ElencoNellOrdineDelSistemaEPredefinita)
 TEST_F(StampantiVere, LaSceltaDelDialogoRiceveLaPagina)
 {
     ProgrammaVero programma;
-    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    FrmStampante &dialogo = programma.dialogo.modulo();
     EXPECT_EQ(etichetta(dialogo, "Label1")->text(), QStringLiteral("La stampante predefinita è \nB"));
     ASSERT_TRUE(apriEChiudi(dialogo, [&dialogo] { scegli(dialogo, 2); }));
     EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
@@ -125,7 +125,7 @@ TEST_F(StampantiVere, SenzaStampantiIlProgrammaVaAvanti)
     ASSERT_TRUE(cups->rimuoviTutte());
     ProgrammaVero programma;
     EXPECT_TRUE(programma.contesto.stampanteCorrente().isEmpty());
-    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    FrmStampante &dialogo = programma.dialogo.modulo();
     EXPECT_TRUE(apriEChiudi(dialogo));
     EXPECT_EQ(combo(dialogo)->count(), 0);
     StampaScheda stampa(programma.contesto);
@@ -138,7 +138,7 @@ TEST_F(StampantiVere, SenzaStampantiIlProgrammaVaAvanti)
 TEST_F(StampantiVere, StampanteToltaDopoLElenco)
 {
     ProgrammaVero programma;
-    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    FrmStampante &dialogo = programma.dialogo.modulo();
     ASSERT_TRUE(cups->rimuoviCoda(QStringLiteral("C")));
     scegli(dialogo, 2);
     EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("B"));
@@ -148,7 +148,7 @@ TEST_F(StampantiVere, StampanteToltaDopoLElenco)
 TEST_F(StampantiVere, StampanteToltaDopoLaScelta)
 {
     ProgrammaVero programma;
-    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    FrmStampante &dialogo = programma.dialogo.modulo();
     scegli(dialogo, 2);
     ASSERT_TRUE(cups->rimuoviCoda(QStringLiteral("C")));
     StampaScheda stampa(programma.contesto);
@@ -175,7 +175,7 @@ class StampanteFuoriServizio : public StampantiVere,
 TEST_P(StampanteFuoriServizio, LaStampaFallisceEdEDetta)
 {
     ProgrammaVero programma;
-    FrmStampante &dialogo = programma.contesto.dialogoStampante();
+    FrmStampante &dialogo = programma.dialogo.modulo();
     scegli(dialogo, 2);
     ASSERT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
     ASSERT_TRUE((cups->*GetParam().azione)(QStringLiteral("C")));

@@ -1,12 +1,12 @@
 #include "Partita.h"
 
 #include "StampantiSoak.h"
-#include "app/Contesto.h"
+#include "comune/Contesto.h"
 #include "app/FrmAutore.h"
 #include "app/FrmInizio.h"
-#include "exercises/FrmFigure.h"
+#include "comune/Galleria.h"
 #include "exercises/FrmOperativo.h"
-#include "exercises/StatoEsercizio.h"
+#include "comune/StatoEsercizio.h"
 #include "platform/StampantiSistema.h"
 #include "platform/SuperficieRegistrata.h"
 #include "support/AvvisiRegistrati.h"
@@ -17,6 +17,7 @@
 #include "worksheets/CorniceInsieme.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
+#include "worksheets/DialogoStampante.h"
 #include "worksheets/FrmStampante.h"
 
 #include <QAbstractButton>
@@ -177,7 +178,7 @@ struct Memoria
 {
     int esatte = 0;
     int errate = 0;
-    int tipo = 0;
+    TipoEsercizio tipo = TipoEsercizio::InsiemeVuoto;
     int numeroEsercizio = 0;
     int elementiD = 0;
     int rifiuti = 0;
@@ -272,6 +273,7 @@ private:
     std::unique_ptr<StampantiSoak> m_stampanti;
     StatoEsercizio m_stato;
     std::unique_ptr<Contesto> m_contesto;
+    std::unique_ptr<DialogoStampante> m_dialogo;
     std::unique_ptr<FrmInizio> m_inizio;
     std::unique_ptr<QWidget> m_altra; // another application's window
     FermaTimer m_fermaTendine;
@@ -307,6 +309,7 @@ Partita::Partita(const std::vector<Evento> &eventi, const std::vector<int> &scel
         m_stampanti = std::make_unique<StampantiSoak>(nullptr, 0);
     }
     m_contesto = std::make_unique<Contesto>(m_orologio, m_casuale, m_avvisi, *m_stampanti, m_stato);
+    m_dialogo = std::make_unique<DialogoStampante>(*m_contesto);
     m_altra = std::make_unique<QWidget>();
     m_altra->setWindowTitle(QStringLiteral("altra applicazione"));
     m_altra->resize(200, 100);
@@ -349,7 +352,7 @@ void Partita::svuota()
 
 void Partita::creaInizio()
 {
-    m_inizio = std::make_unique<FrmInizio>(*m_contesto);
+    m_inizio = std::make_unique<FrmInizio>(*m_contesto, *m_dialogo);
     m_inizio->timerTendine()->installEventFilter(&m_fermaTendine);
     connect(m_inizio.get(), &FrmInizio::programmaFinito, this, [this] { m_finito = true; });
     m_inizio->showMaximized();
@@ -930,7 +933,11 @@ std::string Partita::eventoMenu(const Evento &e)
     if (voci.empty())
         return "nessun menu raggiungibile";
     const auto &[voce, finestra] = voci[e.a % voci.size()];
-    const std::string descrizione = "\"" + testo(voce->text()) + "\" di " + nomeWidget(finestra);
+    // Built step by step: GCC 12 sees a false overlap in the chained concatenation.
+    std::string descrizione = "\"";
+    descrizione += testo(voce->text());
+    descrizione += "\" di ";
+    descrizione += nomeWidget(finestra);
     voce->trigger();
     return descrizione;
 }
@@ -1063,7 +1070,7 @@ std::array<ModuloScheda *, 3> Partita::schede() const
 
 bool Partita::vuota(const QImage &figura) const
 {
-    const QImage &bianca = m_contesto->galleria().Image3(FrmFigure::figuraVuota);
+    const QImage &bianca = m_contesto->galleria().Image3(Galleria::figuraVuota);
     return figura.cacheKey() == bianca.cacheKey() || figura == bianca;
 }
 
@@ -1101,7 +1108,7 @@ std::string Partita::controllaFine() const
     if (m_inizio && (m_inizio->operativo() || m_inizio->schedaVuoto() || m_inizio->schedaAggiungi()
                      || m_inizio->schedaTogli()))
         return "il programma e' finito ma un modulo e' ancora caricato";
-    if (m_stato.TipoEsercizio != 3 && m_inizio && m_inizio->isVisible())
+    if (m_stato.TipoEsercizio != TipoEsercizio::Finito && m_inizio && m_inizio->isVisible())
         return "fine programma senza chiusura della schermata iniziale";
     return {};
 }
@@ -1152,8 +1159,8 @@ std::string Partita::controllaFinestre() const
 {
     if (!m_inizio || !m_inizio->isVisible())
         return "la schermata iniziale non e' piu' aperta";
-    if (m_stato.TipoEsercizio < 0 || m_stato.TipoEsercizio > 3)
-        return "TipoEsercizio fuori campo: " + numero(m_stato.TipoEsercizio);
+    if (const int tipo = static_cast<int>(m_stato.TipoEsercizio); tipo < 0 || tipo > 3)
+        return "TipoEsercizio fuori campo: " + numero(tipo);
     std::map<int, int> perTipo;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || w == m_altra.get() || w->windowType() == Qt::ToolTip)

@@ -424,8 +424,9 @@ TEST_P(RiduzioneSoak, TrovaLaListaMinima)
         senza.erase(senza.begin() + static_cast<long>(i));
         EXPECT_FALSE(caso.fallisce(senza)) << "l'evento " << minimi[i] << " e' superfluo";
     }
-    if (!caso.atteso.empty())
+    if (!caso.atteso.empty()) {
         EXPECT_EQ(minimi, caso.atteso);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,4 +5,5 @@ ContestoDiProva::ContestoDiProva(QStringList elenco, QString predefinita)
     stampanti.elenco = std::move(elenco);
     stampanti.predefinitaDiSistema = std::move(predefinita);
     contesto = std::make_unique<Contesto>(orologio, casuale, avvisi, stampanti, esercizio);
+    dialogo = std::make_unique<DialogoStampante>(*contesto);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "app/Contesto.h"
-#include "exercises/StatoEsercizio.h"
+#include "comune/Contesto.h"
+#include "comune/StatoEsercizio.h"
 #include "support/AvvisiRegistrati.h"
 #include "support/GeneratoreFinto.h"
 #include "support/OrologioFinto.h"
 #include "support/StampantiFinte.h"
+#include "worksheets/DialogoStampante.h"
+#include "worksheets/FrmStampante.h"
 
 #include <memory>
 
@@ -20,6 +22,9 @@ struct ContestoDiProva
     StampantiFinte stampanti;
     StatoEsercizio esercizio;
     std::unique_ptr<Contesto> contesto;
+    std::unique_ptr<DialogoStampante> dialogo;
+
+    FrmStampante &dialogoStampante() { return dialogo->modulo(); }
 
     Contesto &operator*() { return *contesto; }
 };

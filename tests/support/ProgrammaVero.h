@@ -1,12 +1,13 @@
 #pragma once
 
-#include "app/Contesto.h"
-#include "exercises/StatoEsercizio.h"
+#include "comune/Contesto.h"
+#include "comune/StatoEsercizio.h"
 #include "platform/StampantiSistema.h"
 #include "support/AvvisiRegistrati.h"
 #include "support/CupsPrivato.h"
 #include "support/GeneratoreFinto.h"
 #include "support/OrologioFinto.h"
+#include "worksheets/DialogoStampante.h"
 
 // The run's shared objects over the system's printers, as main() builds them, with jobs that
 // carry a title of their own so the test finds its PDF again.
@@ -15,6 +16,7 @@ struct ProgrammaVero
     ProgrammaVero()
         : stampanti(CupsPrivato::titoloUnico())
         , contesto(orologio, casuale, avvisi, stampanti, esercizio)
+        , dialogo(contesto)
     {
     }
     const QString &titolo() const { return stampanti.titoloLavoro(); }
@@ -25,4 +27,5 @@ struct ProgrammaVero
     StampantiSistema stampanti;
     StatoEsercizio esercizio;
     Contesto contesto;
+    DialogoStampante dialogo;
 };

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <gtest/gtest.h>
 #include <QTimer>
 
 namespace SceltaStampante {
@@ -26,7 +27,7 @@ void scegli(FrmStampante &dialogo, int indice)
     QComboBox *c = combo(dialogo);
     c->showPopup();
     QAbstractItemView *vista = c->view();
-    QTest::qWaitForWindowExposed(vista->window());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(vista->window())) << "the printer list did not open";
     vista->setCurrentIndex(vista->model()->index(indice, 0));
     QTest::keyClick(vista, Qt::Key_Return);
 }

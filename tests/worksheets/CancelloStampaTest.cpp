@@ -18,7 +18,7 @@ class CancelloStampa : public ::testing::TestWithParam<Tipo>
 protected:
     ModuloScheda *apri()
     {
-        ModuloScheda *m = GetParam().apri(*prova);
+        ModuloScheda *m = GetParam().apri(*prova, *prova.dialogo);
         m->show();
         return m;
     }

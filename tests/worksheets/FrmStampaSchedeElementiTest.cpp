@@ -1,5 +1,5 @@
 #include "support/ContestoDiProva.h"
-#include "exercises/FrmFigure.h"
+#include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/CorniceInsieme.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
@@ -49,7 +49,7 @@ class ModuloElementi : public ::testing::TestWithParam<Testi>
 {
 protected:
     ModuloElementi()
-        : modulo(new FrmStampaSchedeElementi(*prova, GetParam().tipo))
+        : modulo(new FrmStampaSchedeElementi(*prova, *prova.dialogo, GetParam().tipo))
     {
         modulo->show();
     }
@@ -149,10 +149,12 @@ TEST_P(ModuloElementi, SlotsFormAFiveByThreeGrid)
             EXPECT_EQ(casella->x(), ((*modulo).*array)(base + s % 5)->x()) << i;
             EXPECT_EQ(casella->y(), ((*modulo).*array)(base + s / 5 * 5)->y()) << i;
             EXPECT_TRUE(casella->parentWidget()->rect().contains(casella->geometry())) << i;
-            if (s % 5 > 0)
+            if (s % 5 > 0) {
                 EXPECT_GT(casella->x(), ((*modulo).*array)(i - 1)->x()) << i;
-            if (s >= 5)
+            }
+            if (s >= 5) {
                 EXPECT_GT(casella->y(), ((*modulo).*array)(i - 5)->y()) << i;
+            }
         }
     }
 }
@@ -182,7 +184,7 @@ class MetaElementi : public ::testing::TestWithParam<std::tuple<Testi, CasoMeta>
 TEST_P(MetaElementi, SwitchAndGenerationWriteTheirOwnCaptions)
 {
     ContestoDiProva prova;
-    FrmStampaSchedeElementi modulo(*prova, std::get<0>(GetParam()).tipo);
+    FrmStampaSchedeElementi modulo(*prova, *prova.dialogo, std::get<0>(GetParam()).tipo);
     modulo.show();
     int numero = 0;
     for (const Passo &passo : std::get<1>(GetParam()).passi) {

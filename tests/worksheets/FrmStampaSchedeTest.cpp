@@ -1,5 +1,5 @@
 #include "support/ContestoDiProva.h"
-#include "exercises/FrmFigure.h"
+#include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/CorniceInsieme.h"
 #include "worksheets/FrmStampaSchede.h"
@@ -18,7 +18,7 @@ class ModuloDisegno : public ::testing::Test
 {
 protected:
     ModuloDisegno()
-        : modulo(new FrmStampaSchede(*prova))
+        : modulo(new FrmStampaSchede(*prova, *prova.dialogo))
     {
         modulo->show();
     }
@@ -115,10 +115,12 @@ TEST_F(ModuloDisegno, SlotsOfEveryFrameFormAFiveByThreeGrid)
                 EXPECT_EQ(casella->x(), modulo->Image1(base + k % 5)->x()) << quando << " slot " << base + k;
                 EXPECT_EQ(casella->y(), modulo->Image1(base + k / 5 * 5)->y()) << quando << " slot " << base + k;
                 EXPECT_TRUE(cornice->rect().contains(casella->geometry())) << quando << " slot " << base + k;
-                if (k % 5 > 0)
+                if (k % 5 > 0) {
                     EXPECT_GT(casella->x(), modulo->Image1(base + k - 1)->x()) << quando;
-                if (k >= 5)
+                }
+                if (k >= 5) {
                     EXPECT_GT(casella->y(), modulo->Image1(base + k - 5)->y()) << quando;
+                }
             }
         }
     };
@@ -223,8 +225,9 @@ TEST_F(ModuloDisegno, RegeneratingASetClearsAllItsFifteenSlots)
     premiInsieme(2);
     EXPECT_EQ(slotConFigura(15, 3), (std::vector<int>{12, 14}));
     for (int k = 0; k < 15; ++k) {
-        if (k != 12 && k != 14)
+        if (k != 12 && k != 14) {
             EXPECT_EQ(modulo->Image1(15 + k)->figura(), galleria(0)) << "slot " << 15 + k;
+        }
     }
 }
 

@@ -21,7 +21,7 @@ class InsiemeDaDisegnareBase : public ::testing::TestWithParam<int>
 TEST_P(InsiemeDaDisegnareBase, StaysWithinItsFifteenSlotsWithDistinctSlotsAndLegalSizes)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     const int base = GetParam();
     for (int i = 0; i < 500; ++i) {
         const InsiemeDaDisegnare insieme = generatore.insiemeDaDisegnare(base);
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Insiemi, InsiemeDaDisegnareBase, ::testing::Values(0, 1
 TEST(InsiemeDaDisegnare, EveryCountFromTwoToTenOccurs)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     std::set<int> visti;
     for (int i = 0; i < 1000; ++i)
         visti.insert(generatore.insiemeDaDisegnare(0).elementi);
@@ -57,7 +57,7 @@ TEST(InsiemeDaDisegnare, EveryCountFromTwoToTenOccurs)
 TEST(InsiemeDaDisegnare, SeedsOnceFromTheClockPerSet)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     generatore.insiemeDaDisegnare(15);
     generatore.insiemeDaDisegnare(15);
     EXPECT_EQ(prova.casuale.semine(), 2);
@@ -66,7 +66,7 @@ TEST(InsiemeDaDisegnare, SeedsOnceFromTheClockPerSet)
 TEST(InsiemeDaDisegnare, ASlotAlreadyTakenIsDrawnAgain)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     prova.casuale.accodaIntero(7, 12, 1);
     prova.casuale.accodaIntero(3, 9, 2);
     // Three elements from six slot draws: the repeats of 4 and 0 are discarded.
@@ -82,7 +82,7 @@ TEST(InsiemeDaDisegnare, ASlotAlreadyTakenIsDrawnAgain)
 TEST(InsiemeDaDisegnare, UsesTheFifteenSlotsEquallyOften)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     std::array<int, 15> uso{};
     long totale = 0;
     for (int i = 0; i < generazioniMolte; ++i) {
@@ -105,7 +105,7 @@ class EsercizioElementiNumero : public ::testing::TestWithParam<int>
 TEST_P(EsercizioElementiNumero, KeepsThreeAtMostSecondAtMostFirstAtMostNine)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     const int numero = GetParam();
     const int base = 15 * (numero - 1);
     for (int i = 0; i < 500; ++i) {
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Esercizi, EsercizioElementiNumero, ::testing::Values(1,
 TEST(EsercizioElementi, AFirstSetOfThreeAlwaysComesWithASecondSetOfThree)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     for (int i = 0; i < 50; ++i) {
         // d is left to the generator's own sequence: only 2 can be accepted.
         prova.casuale.accodaIntero(5, 12, 1);
@@ -149,7 +149,7 @@ TEST(EsercizioElementi, AFirstSetOfThreeAlwaysComesWithASecondSetOfThree)
 TEST(EsercizioElementi, WithNineFirstElementsEverySecondSizeFromThreeToNineIsAboutEquallyLikely)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     std::map<int, int> conteggi;
     constexpr int prove = 1400;
     for (int i = 0; i < prove; ++i) {
@@ -189,7 +189,7 @@ TEST_P(PrimoInsiemePiccolo, IsDrawnAgainUntilItHasThreeOrMore)
 {
     const CasoPrimoPiccolo &caso = GetParam();
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     prova.casuale.accodaIntero(4, 12, 1);
     for (int n : caso.estrazioniN)
         prova.casuale.accodaIntero(n, 9, 1);
@@ -215,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EsercizioElementi, SmallFirstSetsLeftToTheGeneratorStillEnd)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     for (int n : {1, 2}) {
         for (int i = 0; i < 200; ++i) {
             prova.casuale.accodaIntero(1, 12, 1);
@@ -249,7 +249,7 @@ TEST_P(SemineEsercizio, OnlyTheFirstExerciseSeedsBeforeEveryDrawOfD)
 {
     const CasoSemine &caso = GetParam();
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     const int base = 15 * (caso.numero - 1);
     aiuti::accodaEsercizio(prova.casuale, 8, base, {0, 3, 6, 9, 12}, 9);
     prova.casuale.accodaIntero(6, 9, 2);
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Esercizi, SemineEsercizio,
 TEST(EsercizioElementi, UsesTheFifteenSlotsOfTheFirstSetEquallyOften)
 {
     ContestoDiProva prova;
-    GeneratoreSchede generatore(*prova);
+    GeneratoreSchede generatore(prova.casuale, prova.orologio);
     std::array<int, 15> uso{};
     long totale = 0;
     for (int i = 0; i < generazioniMolte; ++i) {

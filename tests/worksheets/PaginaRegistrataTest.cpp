@@ -30,7 +30,7 @@ class PaginaRegistrata : public ::testing::TestWithParam<Tipo>
 {
 protected:
     PaginaRegistrata()
-        : modulo(GetParam().apri(*prova))
+        : modulo(GetParam().apri(*prova, *prova.dialogo))
     {
         modulo->show();
     }
@@ -78,24 +78,24 @@ protected:
 // row by row the boxes and the pictures in the kind's order, then the end of the document.
 std::vector<Op> paginaAttesa(const ModuloScheda &modulo, const Tipo &tipo)
 {
-    auto posizione = [](double x, double y) { return Op{TipoOp::Posizione, x, y}; };
-    auto carattere = [](double p) { return Op{TipoOp::Carattere, 0, 0, 0, 0, p}; };
-    auto riga = [](const char *t) { return Op{TipoOp::Riga, 0, 0, 0, 0, 0, QString::fromUtf8(t)}; };
+    auto posizione = [](double x, double y) { return Op{.tipo = TipoOp::Posizione, .x1 = x, .y1 = y}; };
+    auto carattere = [](double p) { return Op{.tipo = TipoOp::Carattere, .valore = p}; };
+    auto riga = [](const char *t) { return Op{.tipo = TipoOp::Riga, .testo = QString::fromUtf8(t)}; };
     std::vector<Op> ops{posizione(1000, 1000), carattere(14), riga("Nome e Cognome   "),
                         posizione(1000, 1500), carattere(12), riga(tipo.istruzione),
-                        Op{TipoOp::Spessore, 0, 0, 0, 0, 3}};
+                        Op{.tipo = TipoOp::Spessore, .valore = 3}};
     for (int r = 0; r < 4; ++r) {
         const double t = 2000 + 3500 * r;
         auto riquadro = [&](double l) {
             const double d = l + 5000, b = t + 3100;
             for (const QLineF &lato : {QLineF(l, t, d, t), QLineF(l, t, l, b), QLineF(d, t, d, b),
                                        QLineF(l, b, d, b)})
-                ops.push_back(Op{TipoOp::Linea, lato.x1(), lato.y1(), lato.x2(), lato.y2()});
+                ops.push_back(Op{.tipo = TipoOp::Linea, .x1 = lato.x1(), .y1 = lato.y1(), .x2 = lato.x2(), .y2 = lato.y2()});
         };
         auto figure = [&](bool destra) {
             for (int k = 0; k < 15; ++k) {
-                Op op{TipoOp::Immagine, (destra ? 6830.0 : 830.0) + 800 * (k % 5),
-                      t + 200 + 950 * (k / 5)};
+                Op op{.tipo = TipoOp::Immagine, .x1 = (destra ? 6830.0 : 830.0) + 800 * (k % 5),
+                      .y1 = t + 200 + 950 * (k / 5)};
                 op.figura = TipiScheda::casellaDellaCella(modulo, r, destra, k)->figura();
                 ops.push_back(op);
             }
@@ -110,7 +110,7 @@ std::vector<Op> paginaAttesa(const ModuloScheda &modulo, const Tipo &tipo)
             figure(false);
         }
     }
-    ops.push_back(Op{TipoOp::Fine});
+    ops.push_back(Op{.tipo = TipoOp::Fine});
     return ops;
 }
 
@@ -162,8 +162,9 @@ TEST_P(PaginaRegistrata, StampaPrintsOnePageThatFollowsTheNumbers)
     for (int r = 0; r < 4; ++r)
         for (bool destra : {false, true})
             for (int k = 0; k < 15; ++k)
-                if (CasellaFigura *c = TipiScheda::casellaDellaCella(*modulo, r, destra, k))
+                if (CasellaFigura *c = TipiScheda::casellaDellaCella(*modulo, r, destra, k)) {
                     EXPECT_FALSE(c->figura().isNull()) << r << "/" << destra << "/" << k;
+                }
 }
 
 TEST_P(PaginaRegistrata, TwoPressesGiveTheSamePageAndLeaveTheFormAsItWas)
@@ -191,7 +192,7 @@ TEST_P(PaginaRegistrata, ThePrinterMenuOpensTheDialogAndItsChoiceTakesTheNextPag
     premi(QStringLiteral("STAMPA"));
     const Aspetto prima = aspetto();
 
-    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(), (*prova).dialogoStampante(), 2));
+    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(), prova.dialogoStampante(), 2));
     EXPECT_EQ((*prova).stampanteCorrente(), QStringLiteral("C"));
     EXPECT_TRUE(aspetto() == prima);
     premi(QStringLiteral("STAMPA"));
@@ -205,7 +206,7 @@ TEST_P(PaginaRegistrata, ThePrinterMenuOpensTheDialogAndItsChoiceTakesTheNextPag
 TEST_P(PaginaRegistrata, ClosingThePrinterDialogWithoutAChoiceKeepsThePrinter)
 {
     completa();
-    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(), (*prova).dialogoStampante(), -1));
+    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(), prova.dialogoStampante(), -1));
     premi(QStringLiteral("STAMPA"));
     ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));

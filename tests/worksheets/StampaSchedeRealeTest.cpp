@@ -91,7 +91,7 @@ protected:
         }
         ASSERT_TRUE(cups->impostaPredefinita(QStringLiteral("A")));
         programma = std::make_unique<ProgrammaVero>();
-        modulo.reset(GetParam().apri(programma->contesto));
+        modulo.reset(GetParam().apri(programma->contesto, programma->dialogo));
         modulo->show();
     }
 
@@ -183,12 +183,12 @@ TEST_P(StampaVera, StampaPrintsThePicturesOfTheFormInTheirCells)
     Contesto &contesto = programma->contesto;
     for (std::size_t i = 0; i < attese.size(); ++i) {
         const Cella &c = attese[i];
-        const int attesa = c.figura.isNull() ? FrmFigure::figuraVuota
+        const int attesa = c.figura.isNull() ? Galleria::figuraVuota
                                              : TipiScheda::indiceGalleria(contesto, c.figura);
         ASSERT_GE(attesa, 0);
         int migliore = -1;
         double minimo = 1e9;
-        for (int g = FrmFigure::figuraVuota; g <= FrmFigure::ultimaFiguraElemento; ++g) {
+        for (int g = Galleria::figuraVuota; g <= Galleria::ultimaFiguraElemento; ++g) {
             const double s = scarto(pagina, c.angolo, contesto.galleria().Image3(g));
             if (s < minimo) {
                 minimo = s;
@@ -205,7 +205,7 @@ TEST_P(StampaVera, TheMenuChoiceSendsTheNextPageToThatQueue)
 {
     completa();
     ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(),
-                                          programma->contesto.dialogoStampante(), 1));
+                                          programma->dialogo.modulo(), 1));
     EXPECT_EQ(programma->contesto.stampanteCorrente(), QStringLiteral("B"));
     premi(QStringLiteral("STAMPA"));
     EXPECT_TRUE(programma->avvisi.messaggi.isEmpty());

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/Contesto.h"
-#include "exercises/FrmFigure.h"
+#include "comune/Contesto.h"
+#include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
+#include "worksheets/DialogoStampante.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
 #include "worksheets/FrmStampante.h"
@@ -25,7 +26,7 @@ namespace TipiScheda {
 struct Tipo
 {
     const char *nome;
-    std::function<ModuloScheda *(Contesto &)> apri;
+    std::function<ModuloScheda *(Contesto &, DialogoStampante &)> apri;
     const char *pulsanteInsieme; // caption with %1 for the number
     const char *voceStampante;
     const char *istruzione;
@@ -39,21 +40,21 @@ inline void PrintTo(const Tipo &tipo, std::ostream *os)
 }
 
 inline const Tipo disegna{
-    "disegna", [](Contesto &c) -> ModuloScheda * { return new FrmStampaSchede(c); },
+    "disegna", [](Contesto &c, DialogoStampante &d) -> ModuloScheda * { return new FrmStampaSchede(c, d); },
     "VISUALIZZA %1° INSIEME", "Seleziona stampante",
     "Nel riquadro accanto disegna l'insieme equipotente", "Completa la scheda ", false};
 inline const Tipo aggiungi{
     "aggiungi",
-    [](Contesto &c) -> ModuloScheda * {
-        return new FrmStampaSchedeElementi(c, FrmStampaSchedeElementi::Tipo::Aggiungi);
+    [](Contesto &c, DialogoStampante &d) -> ModuloScheda * {
+        return new FrmStampaSchedeElementi(c, d, FrmStampaSchedeElementi::Tipo::Aggiungi);
     },
     "VISUALIZZA %1° ESERCIZIO", "Seleziona  stampante",
     "Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore",
     "Completa la scheda", true};
 inline const Tipo togli{
     "togli",
-    [](Contesto &c) -> ModuloScheda * {
-        return new FrmStampaSchedeElementi(c, FrmStampaSchedeElementi::Tipo::Togli);
+    [](Contesto &c, DialogoStampante &d) -> ModuloScheda * {
+        return new FrmStampaSchedeElementi(c, d, FrmStampaSchedeElementi::Tipo::Togli);
     },
     "VISUALIZZA %1° ESERCIZIO", "Selezione stampante",
     "Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore",
@@ -80,7 +81,7 @@ inline CasellaFigura *casellaDellaCella(const ModuloScheda &modulo, int riga, bo
 // The gallery entry a picture is a copy of, -1 if none.
 inline int indiceGalleria(Contesto &contesto, const QImage &figura)
 {
-    for (int i = 0; i < FrmFigure::numeroFigure; ++i)
+    for (int i = 0; i < Galleria::numeroFigure; ++i)
         if (!contesto.galleria().Image3(i).isNull() && contesto.galleria().Image3(i) == figura)
             return i;
     return -1;

@@ -1,4 +1,4 @@
-#include "exercises/FrmFigure.h"
+#include "comune/Galleria.h"
 
 namespace {
 
@@ -15,8 +15,7 @@ QString percorsoRisorsa(int i)
 
 } // namespace
 
-FrmFigure::FrmFigure(QWidget *parent)
-    : QWidget(parent)
+Galleria::Galleria()
 {
     for (int i = 0; i < numeroFigure; ++i) {
         const QString percorso = percorsoRisorsa(i);
@@ -25,7 +24,7 @@ FrmFigure::FrmFigure(QWidget *parent)
     }
 }
 
-const QImage &FrmFigure::Image3(int i) const
+const QImage &Galleria::Image3(int i) const
 {
     static const QImage nessuna;
     if (i < 0 || i >= numeroFigure)

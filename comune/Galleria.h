@@ -1,23 +1,20 @@
 #pragma once
 
 #include <QImage>
-#include <QWidget>
 #include <array>
 
-// The picture gallery: a form that is never shown and only holds the element pictures
-// Image3(0) .. Image3(17), loaded from the program's built-in resources. Entry 0 is the
-// blank picture, 1..12 the element pictures, 15 the empty box; 14, 16 and 17 hold nothing.
-class FrmFigure : public QWidget
+// The picture gallery as plain image data: entries Image3(0) .. Image3(17), loaded from the
+// program's built-in resources. Entry 0 is the blank picture, 1..12 the element pictures, 15
+// the empty box; 14, 16 and 17 hold nothing. No window is needed to read a picture.
+class Galleria
 {
-    Q_OBJECT
-
 public:
     static constexpr int numeroFigure = 18;
     static constexpr int figuraVuota = 0;
     static constexpr int primaFiguraElemento = 1;
     static constexpr int ultimaFiguraElemento = 12;
 
-    explicit FrmFigure(QWidget *parent = nullptr);
+    Galleria();
 
     // The picture of entry i, a null image for the entries without one or out of range.
     const QImage &Image3(int i) const;

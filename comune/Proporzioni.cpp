@@ -1,4 +1,4 @@
-#include "app/Proporzioni.h"
+#include "comune/Proporzioni.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "comune/TipoEsercizio.h"
+
 #include <array>
 #include <cstdint>
 
@@ -8,7 +10,7 @@
 // exercise form to the next.
 struct StatoEsercizio
 {
-    int TipoEsercizio = 0;            // 0 insert, 1 add, 2 remove; 3 when the program is ended
+    ::TipoEsercizio TipoEsercizio = ::TipoEsercizio::InsiemeVuoto;
     std::int16_t NumeroEsercizio = 0; // exercise of the current series, 0 before the first
     std::int16_t Figura = 0;          // gallery picture of both sets, 1..12
     int ElementiS = 0;                // size of the first set, 1..8

@@ -4,16 +4,15 @@
 #include <memory>
 
 class Avvisi;
-class FrmFigure;
-class FrmStampante;
+class Galleria;
 class GeneratoreCasuale;
 class Orologio;
 class Stampanti;
 struct StatoEsercizio;
 
 // What the whole run shares: the clock, the random generator, the message boxes, the printers
-// and the current printer, the exercise state and the picture gallery. main() owns one; tests
-// build their own with fakes. Forms receive it by reference.
+// and the current printer, the exercise state and the picture gallery. It owns no window.
+// main() owns one; tests build their own with fakes. Forms receive it by reference.
 class Contesto
 {
 public:
@@ -29,14 +28,8 @@ public:
     Stampanti &stampanti() const { return m_stampanti; }
     StatoEsercizio &esercizio() const { return m_esercizio; }
 
-    // Seeds the generator from the time of day, as every draw sequence of the program begins.
-    void seminaDallOrologio() const;
-
-    // The gallery is created hidden on first use and stays until the run ends.
-    FrmFigure &galleria();
-
-    // The printer dialog is loaded on first use and then only hidden, so it keeps its state.
-    FrmStampante &dialogoStampante();
+    // The gallery is loaded on first use and stays until the run ends.
+    const Galleria &galleria();
 
     // The printer every worksheet prints on: the system default at start, then the user's choice.
     const QString &stampanteCorrente() const { return m_stampanteCorrente; }
@@ -48,7 +41,6 @@ private:
     Avvisi &m_avvisi;
     Stampanti &m_stampanti;
     StatoEsercizio &m_esercizio;
-    std::unique_ptr<FrmFigure> m_galleria;
-    std::unique_ptr<FrmStampante> m_dialogoStampante;
+    std::unique_ptr<Galleria> m_galleria;
     QString m_stampanteCorrente;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Proporzioni.h"
+#include "comune/Proporzioni.h"
 #include "platform/Twips.h"
 
 #include <QObject>

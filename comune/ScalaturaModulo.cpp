@@ -1,4 +1,4 @@
-#include "app/ScalaturaModulo.h"
+#include "comune/ScalaturaModulo.h"
 
 #include <QEvent>
 
