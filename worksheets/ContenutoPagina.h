@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-// What one worksheet page shows, read from the form's slots when "STAMPA" is pressed.
+// What one worksheet page shows, computed from the worksheet's model when "STAMPA" is pressed.
 // Row r (0..3) of the page holds exercise r + 1; cell k (0..14) of a box lies in column k % 5
 // and row k / 5 of its grid.
 enum class OrdinePagina {

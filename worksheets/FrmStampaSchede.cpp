@@ -42,9 +42,8 @@ constexpr std::array<Cornice, FrmStampaSchede::numeroCornici> cornici = {{
 }
 
 FrmStampaSchede::FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, QWidget *parent)
-    : ModuloScheda(contesto, dialogo, QStringLiteral("VISUALIZZAZIONE SCHEDA          "),
-                   QSizeF(11910, 8430), parent)
-    , m_generatore(contesto.casuale(), contesto.orologio())
+    : ModuloScheda(contesto, dialogo, ModelloScheda::Tipo::Disegno,
+                   QStringLiteral("VISUALIZZAZIONE SCHEDA          "), QSizeF(11910, 8430), parent)
 {
     creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
                QRectF(0, 0, 12000, 405));
@@ -119,13 +118,17 @@ void FrmStampaSchede::GeneraInsieme(int insieme)
     m_command2->setText(primaMeta ? testoSecondaParte : testoPrimaParte);
     m_frame3->setVisible(primaMeta);
     m_frame4->setVisible(!primaMeta);
-    segnaMostrato(insieme);
+    generaNelModello(insieme);
+    mostraInsieme(insieme);
+}
 
+void FrmStampaSchede::mostraInsieme(int insieme)
+{
     const int base = basi.at(insieme - 1);
-    m_ultimo = m_generatore.insiemeDaDisegnare(base);
     const Galleria &galleria = contesto().galleria();
-    for (int k = 0; k < GeneratoreSchede::slotPerInsieme; ++k)
-        m_image1[base + k]->impostaFigura(galleria.Image3(m_ultimo.slot[k]));
+    for (int k = 0; k < ModelloScheda::celle; ++k)
+        m_image1[base + k]->impostaFigura(
+            galleria.Image3(modello().figura(insieme, ModelloScheda::Insieme::Primo, k)));
 }
 
 void FrmStampaSchede::Command2_Click()
@@ -135,15 +138,4 @@ void FrmStampaSchede::Command2_Click()
     m_command2->setText(versoSeconda ? testoPrimaParte : testoSecondaParte);
     m_frame3->setVisible(!versoSeconda);
     m_frame4->setVisible(versoSeconda);
-}
-
-ContenutoPagina FrmStampaSchede::contenutoPagina() const
-{
-    ContenutoPagina pagina;
-    pagina.istruzione = QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente");
-    pagina.ordine = OrdinePagina::SoloSinistra;
-    for (int r = 0; r < ContenutoPagina::righe; ++r)
-        for (int k = 0; k < ContenutoPagina::celle; ++k)
-            pagina.sinistra[r][k] = m_image1[basi[r] + k]->figura();
-    return pagina;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "worksheets/GeneratoreSchede.h"
 #include "worksheets/ModuloScheda.h"
 
 #include <array>
@@ -20,11 +19,9 @@ public:
     static constexpr int numeroCornici = 8;
     static constexpr int numeroCaselle = 120;
     // First slot of sets 1..4; the slots in between belong to the blank frames.
-    static constexpr std::array<int, 4> basi = {0, 15, 90, 105};
+    static constexpr std::array<int, 4> basi = ModelloScheda::basiDisegno;
 
     FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, QWidget *parent = nullptr);
-
-    ContenutoPagina contenutoPagina() const override;
 
     CasellaFigura *Image1(int i) const { return m_image1.at(i); }
     CorniceInsieme *FraSfondoS(int i) const { return m_fraSfondoS.at(i); }
@@ -36,15 +33,11 @@ public:
     QPushButton *Command2() const { return m_command2; }
     QAction *mnuStampante() const { return m_mnuStampante; }
 
-    // The generation data of the set made last.
-    const InsiemeDaDisegnare &ultimoInsieme() const { return m_ultimo; }
-
 private:
     void GeneraInsieme(int insieme);
+    // Draws the slots of set s from the model.
+    void mostraInsieme(int insieme);
     void Command2_Click();
-
-    GeneratoreSchede m_generatore;
-    InsiemeDaDisegnare m_ultimo;
 
     QWidget *m_frame3 = nullptr;
     QWidget *m_frame4 = nullptr;

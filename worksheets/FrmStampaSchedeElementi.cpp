@@ -36,7 +36,6 @@ struct Differenze
     QRectF postoFrame4;
     const char *voceStampante;
     bool secondoASinistra;
-    const char *istruzione;
     const char *messaggioIncompleta;
 };
 
@@ -50,7 +49,6 @@ const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
         QRectF(108, 825, 9348, 6525),
         "Seleziona  stampante",
         true,
-        "Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore",
         "Completa la scheda",
     };
     static const Differenze togli{
@@ -61,7 +59,6 @@ const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
         QRectF(105, 825, 9330, 6525),
         "Selezione stampante",
         false,
-        "Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore",
         " Completa la scheda",
     };
     return tipo == FrmStampaSchedeElementi::Tipo::Aggiungi ? aggiungi : togli;
@@ -76,10 +73,10 @@ const char *const nomiCorniceSecondo[] = {"fraSfondo1D", "fraSfondo2D", "fraSond
 
 FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStampante &dialogo,
                                                  Tipo tipo, QWidget *parent)
-    : ModuloScheda(contesto, dialogo, QString::fromUtf8(differenze(tipo).titolo), QSizeF(11910, 8280),
-                   parent)
+    : ModuloScheda(contesto, dialogo,
+                   tipo == Tipo::Aggiungi ? ModelloScheda::Tipo::Aggiungi : ModelloScheda::Tipo::Togli,
+                   QString::fromUtf8(differenze(tipo).titolo), QSizeF(11910, 8280), parent)
     , m_tipo(tipo)
-    , m_generatore(contesto.casuale(), contesto.orologio())
 {
     const Differenze &diff = differenze(tipo);
     creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
@@ -141,18 +138,25 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
 
 void FrmStampaSchedeElementi::generaEsercizio(int esercizio)
 {
-    segnaMostrato(esercizio);
     const bool primaMeta = esercizio <= 2;
     m_command2->setText(primaMeta ? testoSecondaParte : testoPrimaParte);
     m_frame3->setVisible(primaMeta);
     m_frame4->setVisible(!primaMeta);
 
+    generaNelModello(esercizio);
+    mostraEsercizio(esercizio);
+}
+
+void FrmStampaSchedeElementi::mostraEsercizio(int esercizio)
+{
+    using Insieme = ModelloScheda::Insieme;
     const int base = slotPerInsieme * (esercizio - 1);
-    m_ultimo = m_generatore.esercizioElementi(esercizio, base);
     const Galleria &galleria = contesto().galleria();
     for (int k = 0; k < slotPerInsieme; ++k) {
-        m_image1[base + k]->impostaFigura(galleria.Image3(m_ultimo.primo[k]));
-        m_image2[base + k]->impostaFigura(galleria.Image3(m_ultimo.secondo[k]));
+        m_image1[base + k]->impostaFigura(
+            galleria.Image3(modello().figura(esercizio, Insieme::Primo, k)));
+        m_image2[base + k]->impostaFigura(
+            galleria.Image3(modello().figura(esercizio, Insieme::Secondo, k)));
     }
 }
 
@@ -162,18 +166,4 @@ void FrmStampaSchedeElementi::Command2_Click()
     m_command2->setText(versoSeconda ? testoPrimaParteDelloScambio : testoSecondaParte);
     m_frame3->setVisible(!versoSeconda);
     m_frame4->setVisible(versoSeconda);
-}
-
-ContenutoPagina FrmStampaSchedeElementi::contenutoPagina() const
-{
-    ContenutoPagina pagina;
-    pagina.istruzione = QString::fromUtf8(differenze(m_tipo).istruzione);
-    pagina.ordine = OrdinePagina::SinistraEDestra;
-    for (int e = 0; e < ContenutoPagina::righe; ++e) {
-        for (int k = 0; k < ContenutoPagina::celle; ++k) {
-            pagina.sinistra[e][k] = m_image1[slotPerInsieme * e + k]->figura();
-            pagina.destra[e][k] = m_image2[slotPerInsieme * e + k]->figura();
-        }
-    }
-    return pagina;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "worksheets/GeneratoreSchede.h"
 #include "worksheets/ModuloScheda.h"
 
 #include <array>
@@ -25,8 +24,6 @@ public:
     FrmStampaSchedeElementi(Contesto &contesto, DialogoStampante &dialogo, Tipo tipo,
                             QWidget *parent = nullptr);
 
-    ContenutoPagina contenutoPagina() const override;
-
     Tipo tipo() const { return m_tipo; }
     CasellaFigura *Image1(int i) const { return m_image1.at(i); }
     CasellaFigura *Image2(int i) const { return m_image2.at(i); }
@@ -41,15 +38,13 @@ public:
     QPushButton *Command2() const { return m_command2; }
     QAction *mnuImpostazioneStampante() const { return m_mnuImpostazioneStampante; }
 
-    const EsercizioElementi &ultimoEsercizio() const { return m_ultimo; }
-
 private:
     void generaEsercizio(int esercizio);
+    // Draws the slots of both sets of exercise e from the model.
+    void mostraEsercizio(int esercizio);
     void Command2_Click();
 
     Tipo m_tipo;
-    GeneratoreSchede m_generatore;
-    EsercizioElementi m_ultimo;
 
     QWidget *m_frame3 = nullptr;
     QWidget *m_frame4 = nullptr;

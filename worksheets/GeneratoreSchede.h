@@ -6,7 +6,7 @@
 class GeneratoreCasuale;
 class Orologio;
 
-// The random sets of the worksheets, as plain logic: the forms copy the result into their slots.
+// The random sets of the worksheets, as plain logic: the worksheet model keeps the result.
 // Slot numbers are the forms' own (a set's fifteen slots run from its base b to b + 14); the
 // per-slot tables are indexed 0..14 from the base and hold a gallery index, 0 being the blank picture.
 using FigureInsieme = std::array<int, 15>;

@@ -1,6 +1,7 @@
 #include "worksheets/ModuloScheda.h"
 
 #include "comune/Contesto.h"
+#include "comune/Galleria.h"
 #include "comune/ScalaturaModulo.h"
 #include "platform/PulsanteGrande.h"
 #include "worksheets/CasellaFigura.h"
@@ -19,13 +20,15 @@ const QColor coloreTitolo(192, 0, 0);
 const QColor coloreRosa(255, 128, 255); // the graphical buttons
 }
 
-ModuloScheda::ModuloScheda(Contesto &contesto, DialogoStampante &dialogo, const QString &titolo,
+ModuloScheda::ModuloScheda(Contesto &contesto, DialogoStampante &dialogo,
+                           ModelloScheda::Tipo tipo, const QString &titolo,
                            QSizeF clientProgettoTwips, QWidget *parent)
     : QMainWindow(parent)
     , m_contesto(contesto)
     , m_dialogoStampante(dialogo)
     , m_client(new QWidget(this))
     , m_scalatura(new ScalaturaModulo(m_client, clientProgettoTwips, this))
+    , m_modello(tipo, contesto.casuale(), contesto.orologio())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titolo);
@@ -34,11 +37,9 @@ ModuloScheda::ModuloScheda(Contesto &contesto, DialogoStampante &dialogo, const 
     setCentralWidget(m_client);
 }
 
-bool ModuloScheda::mostrato(int esercizio) const
+ContenutoPagina ModuloScheda::contenutoPagina() const
 {
-    if (esercizio < 1 || esercizio > static_cast<int>(m_mostrati.size()))
-        return false;
-    return m_mostrati[esercizio - 1];
+    return m_modello.contenutoPagina(m_contesto.galleria());
 }
 
 QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const QString &testo, const QRectF &progetto)
@@ -87,7 +88,7 @@ QAction *ModuloScheda::creaVoceStampante(const QString &testo)
 void ModuloScheda::catturaProporzioni()
 {
     m_scalatura->cattura();
-    m_mostrati.fill(false);
+    m_modello.ricomincia();
 }
 
 void ModuloScheda::preparaApertura()
@@ -97,14 +98,10 @@ void ModuloScheda::preparaApertura()
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void ModuloScheda::segnaMostrato(int esercizio)
-{
-    m_mostrati.at(esercizio - 1) = true;
-}
-
 void ModuloScheda::stampaPagina(const QString &messaggioIncompleta)
 {
-    StampaScheda(m_contesto).stampa(this, m_mostrati, messaggioIncompleta, contenutoPagina());
+    StampaScheda(m_contesto).stampa(this, m_modello.mostrati(), messaggioIncompleta,
+                                    contenutoPagina());
 }
 
 void ModuloScheda::closeEvent(QCloseEvent *event)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "worksheets/ContenutoPagina.h"
+#include "worksheets/ModelloScheda.h"
 
 #include <QMainWindow>
 #include <QSizeF>
-#include <array>
 
 class CasellaFigura;
 class Contesto;
@@ -15,28 +15,30 @@ class QPushButton;
 class ScalaturaModulo;
 
 // What the three worksheet preview forms share: the pink window with its menu bar and its
-// scaled client area, the four set flags that gate printing, the printer menu entry, the
-// printing of the page the form shows, and the way back to the start screen.
+// scaled client area, the worksheet's model (its sets and the four flags that gate printing),
+// the printer menu entry, the printing of the model's page, and the way back to the start screen.
 class ModuloScheda : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    // What the worksheet holds; the slots on screen are drawn from it.
+    const ModelloScheda &modello() const { return m_modello; }
     // Whether exercise e (1..4) has been generated since the form was opened.
-    bool mostrato(int esercizio) const;
+    bool mostrato(int esercizio) const { return m_modello.mostrato(esercizio); }
 
     ScalaturaModulo &scalatura() const { return *m_scalatura; }
 
-    // The page as "STAMPA" would print it now, read from the slots.
-    virtual ContenutoPagina contenutoPagina() const = 0;
+    // The page as "STAMPA" would print it now, computed from the model.
+    ContenutoPagina contenutoPagina() const;
 
 Q_SIGNALS:
     // The form is closing and asks for the start screen to come back to the front.
     void tornaInizio();
 
 protected:
-    ModuloScheda(Contesto &contesto, DialogoStampante &dialogo, const QString &titolo,
-                 QSizeF clientProgettoTwips, QWidget *parent);
+    ModuloScheda(Contesto &contesto, DialogoStampante &dialogo, ModelloScheda::Tipo tipo,
+                 const QString &titolo, QSizeF clientProgettoTwips, QWidget *parent);
 
     Contesto &contesto() const { return m_contesto; }
     QWidget *client() const { return m_client; }
@@ -52,7 +54,8 @@ protected:
     void catturaProporzioni();
     void preparaApertura();
 
-    void segnaMostrato(int esercizio);
+    // Draws set e (1..4) again in the model; the form then shows it.
+    void generaNelModello(int esercizio) { m_modello.genera(esercizio); }
     void stampaPagina(const QString &messaggioIncompleta);
 
     void closeEvent(QCloseEvent *event) override;
@@ -62,6 +65,6 @@ private:
     DialogoStampante &m_dialogoStampante;
     QWidget *m_client;
     ScalaturaModulo *m_scalatura;
-    std::array<bool, 4> m_mostrati{};
+    ModelloScheda m_modello;
     bool m_inChiusura = false;
 };
