@@ -1,5 +1,5 @@
 #include "ContaOggetti.h"
-#include "Schede.h"
+#include "support/Schede.h"
 #include "app/FrmAutore.h"
 #include "app/FrmInizio.h"
 #include "exercises/FrmOperativo.h"

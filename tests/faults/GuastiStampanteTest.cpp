@@ -1,5 +1,6 @@
 #include "ServerDiProva.h"
-#include "Schede.h"
+#include "support/Schede.h"
+#include "support/StrumentiPdf.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/ModuloScheda.h"
 
@@ -65,7 +66,7 @@ protected:
     {
         const QString pdf = cups->attendiPdf(titolo);
         ASSERT_FALSE(pdf.isEmpty());
-        EXPECT_EQ(Schede::pagine(pdf), 1);
+        EXPECT_EQ(StrumentiPdf::pagine(pdf), 1);
         EXPECT_EQ(cups->codeDeiLavori(titolo), QStringList{coda});
         EXPECT_EQ(cups->pdfConTitolo(titolo), 1);
     }

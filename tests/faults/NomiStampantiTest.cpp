@@ -1,5 +1,6 @@
 #include "ServerDiProva.h"
-#include "Schede.h"
+#include "support/Schede.h"
+#include "support/StrumentiPdf.h"
 #include "support/ContestoDiProva.h"
 #include "worksheets/FrmStampante.h"
 
@@ -137,7 +138,7 @@ TEST_P(NomiDiStampante, SiSceglieSiLeggeTaleEQualeESiStampa)
         CupsPrivato *cups = serverDiProva();
         const QString pdf = cups->attendiPdf(ambiente.vero->titolo());
         ASSERT_FALSE(pdf.isEmpty());
-        EXPECT_EQ(Schede::pagine(pdf), 1);
+        EXPECT_EQ(StrumentiPdf::pagine(pdf), 1);
         EXPECT_EQ(cups->codeDeiLavori(ambiente.vero->titolo()), QStringList{nome});
     } else {
         ASSERT_EQ(ambiente.finto->stampanti.documenti.size(), 1U);

@@ -1,4 +1,4 @@
-#include "support/SceltaStampante.h"
+#include "support/Schede.h"
 #include "support/ContestoDiProva.h"
 #include "worksheets/FrmStampante.h"
 
@@ -11,7 +11,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using namespace SceltaStampante;
+using Schede::apriEChiudi;
+using Schede::etichetta;
+using Schede::lista;
+using Schede::scegli;
 
 namespace {
 
@@ -38,8 +41,8 @@ struct TreStampanti : ::testing::Test
 TEST_F(TreStampanti, PrimaAperturaMostraElencoEPredefinita)
 {
     EXPECT_EQ(dialogo.windowTitle(), QStringLiteral("Form1"));
-    EXPECT_EQ(voci(combo(dialogo)), (QStringList{"A", "B", "C"}));
-    EXPECT_EQ(combo(dialogo)->currentText(), QStringLiteral("A"));
+    EXPECT_EQ(voci(lista(dialogo)), (QStringList{"A", "B", "C"}));
+    EXPECT_EQ(lista(dialogo)->currentText(), QStringLiteral("A"));
     EXPECT_EQ(etichetta(dialogo, "Label1")->text(), predefinitaE + "B");
     EXPECT_EQ(etichetta(dialogo, "Label2")->text(), QString());
     EXPECT_EQ((*c).stampanteCorrente(), QStringLiteral("B"));
@@ -59,12 +62,12 @@ TEST_F(TreStampanti, RiapertoSiPresentaComeLoSiELasciato)
     bool visto = false;
     EXPECT_TRUE(apriEChiudi(dialogo, [this, &visto] {
         visto = dialogo.isVisible();
-        EXPECT_EQ(combo(dialogo)->currentText(), QStringLiteral("C"));
+        EXPECT_EQ(lista(dialogo)->currentText(), QStringLiteral("C"));
         EXPECT_EQ(etichetta(dialogo, "Label2")->text(), sceltaE + "C");
         EXPECT_EQ(etichetta(dialogo, "Label1")->text(), predefinitaE + "B");
     }));
     EXPECT_TRUE(visto);
-    EXPECT_EQ(voci(combo(dialogo)), (QStringList{"A", "B", "C"}));
+    EXPECT_EQ(voci(lista(dialogo)), (QStringList{"A", "B", "C"}));
 }
 
 TEST_F(TreStampanti, SceltaDellaStampanteGiaCorrenteLaNominaSoltanto)
@@ -84,15 +87,15 @@ TEST_F(TreStampanti, LaPrimaSceltaVeraNonVieneScartata)
 
 TEST_F(TreStampanti, ScrivereNelCampoNonSceglie)
 {
-    QLineEdit *campo = combo(dialogo)->lineEdit();
+    QLineEdit *campo = lista(dialogo)->lineEdit();
     campo->selectAll();
     QTest::keyClicks(campo, QStringLiteral("C"));
     QTest::keyClick(campo, Qt::Key_Return);
     QTest::keyClick(campo, Qt::Key_Enter);
-    EXPECT_EQ(combo(dialogo)->currentText(), QStringLiteral("C"));
+    EXPECT_EQ(lista(dialogo)->currentText(), QStringLiteral("C"));
     EXPECT_EQ((*c).stampanteCorrente(), QStringLiteral("B"));
     EXPECT_EQ(etichetta(dialogo, "Label2")->text(), QString());
-    EXPECT_EQ(combo(dialogo)->count(), 3);
+    EXPECT_EQ(lista(dialogo)->count(), 3);
 }
 
 TEST_F(TreStampanti, StampanteToltaDopoLElencoLasciaLaCorrente)
@@ -108,8 +111,8 @@ TEST(SenzaStampanti, SiApreEDiceCheNonCeNeSono)
     ContestoDiProva c;
     FrmStampante &dialogo = c.dialogoStampante();
     EXPECT_TRUE(apriEChiudi(dialogo));
-    EXPECT_EQ(combo(dialogo)->count(), 0);
-    EXPECT_FALSE(combo(dialogo)->isEnabled());
+    EXPECT_EQ(lista(dialogo)->count(), 0);
+    EXPECT_FALSE(lista(dialogo)->isEnabled());
     EXPECT_EQ(etichetta(dialogo, "Label1")->text(), QStringLiteral("Nessuna stampante installata."));
     EXPECT_EQ(etichetta(dialogo, "Label2")->text(), QString());
     EXPECT_TRUE((*c).stampanteCorrente().isEmpty());
@@ -164,7 +167,7 @@ TEST_P(NomiStrani, SiLeggonoComeTestoEStannoNelleEtichette)
     FrmStampante &dialogo = c.dialogoStampante();
     scegli(dialogo, 1);
     EXPECT_EQ((*c).stampanteCorrente(), nome);
-    EXPECT_EQ(combo(dialogo)->itemText(1), nome);
+    EXPECT_EQ(lista(dialogo)->itemText(1), nome);
     for (const char *n : {"Label1", "Label2"}) {
         QLabel *l = etichetta(dialogo, n);
         verificaCheStaNellEtichetta(l);
@@ -176,7 +179,7 @@ TEST_P(NomiStrani, SiLeggonoComeTestoEStannoNelleEtichette)
     EXPECT_TRUE(mostrato.startsWith(QStringLiteral("La stampante scelta è \n")));
     EXPECT_TRUE(QString(mostrato).remove(QLatin1Char('\n')).contains(nome.left(8)));
     // The list keeps its size whatever the names.
-    EXPECT_LE(combo(dialogo)->minimumSizeHint().width(), dialogo.width());
+    EXPECT_LE(lista(dialogo)->minimumSizeHint().width(), dialogo.width());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -204,6 +207,6 @@ TEST(AspettoDelDialogo, ColoriECaratteriDelProgetto)
     // What the button shows in its middle is the design's yellow.
     const QImage aspetto = chiudi->grab().toImage();
     EXPECT_EQ(QColor(aspetto.pixel(aspetto.width() / 2, aspetto.height() / 4)), QColor(255, 255, 128));
-    EXPECT_DOUBLE_EQ(combo(dialogo)->font().pointSizeF(), 9.75);
+    EXPECT_DOUBLE_EQ(lista(dialogo)->font().pointSizeF(), 9.75);
     EXPECT_TRUE(etichetta(dialogo, "Label1")->font().bold());
 }

@@ -1,5 +1,5 @@
 #include "PaginaDiProva.h"
-#include "support/SceltaStampante.h"
+#include "support/Schede.h"
 #include "support/StrumentiPdf.h"
 #include "VerificaPagina.h"
 #include "comune/Contesto.h"
@@ -22,7 +22,10 @@
 
 #include <map>
 
-using namespace SceltaStampante;
+using Schede::apriEChiudi;
+using Schede::etichetta;
+using Schede::lista;
+using Schede::scegli;
 using Esito = StampaScheda::Esito;
 
 namespace {
@@ -103,7 +106,7 @@ TEST_F(StampantiVere, LaSceltaDelDialogoRiceveLaPagina)
     EXPECT_EQ(nuovi("A"), 0);
 
     EXPECT_TRUE(apriEChiudi(dialogo, [&dialogo] {
-        EXPECT_EQ(combo(dialogo)->currentText(), QStringLiteral("C"));
+        EXPECT_EQ(lista(dialogo)->currentText(), QStringLiteral("C"));
         EXPECT_EQ(etichetta(dialogo, "Label2")->text(), QStringLiteral("La stampante scelta è \nC"));
         EXPECT_EQ(etichetta(dialogo, "Label1")->text(), QStringLiteral("La stampante predefinita è \nB"));
     }));
@@ -127,7 +130,7 @@ TEST_F(StampantiVere, SenzaStampantiIlProgrammaVaAvanti)
     EXPECT_TRUE(programma.contesto.stampanteCorrente().isEmpty());
     FrmStampante &dialogo = programma.dialogo.modulo();
     EXPECT_TRUE(apriEChiudi(dialogo));
-    EXPECT_EQ(combo(dialogo)->count(), 0);
+    EXPECT_EQ(lista(dialogo)->count(), 0);
     StampaScheda stampa(programma.contesto);
     const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SoloSinistra, 3);
     EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Fallita);

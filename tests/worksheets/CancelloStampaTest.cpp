@@ -1,6 +1,5 @@
 #include "support/ContestoDiProva.h"
-#include "AiutiSchede.h"
-#include "TipiScheda.h"
+#include "support/Schede.h"
 
 #include <QPointer>
 #include <QTest>
@@ -11,30 +10,29 @@
 // until each of the four sets has been generated since the form was opened.
 namespace {
 
-using TipiScheda::Tipo;
+using Schede::Tipo;
+using Schede::testi;
 
 class CancelloStampa : public ::testing::TestWithParam<Tipo>
 {
 protected:
     ModuloScheda *apri()
     {
-        ModuloScheda *m = GetParam().apri(*prova, *prova.dialogo);
-        m->show();
-        return m;
+        return Schede::apri(*prova, *prova.dialogo, GetParam());
     }
     static void premi(QWidget *modulo, const QString &testo)
     {
-        QPushButton *p = aiuti::pulsante(modulo, testo);
+        QPushButton *p = Schede::pulsante(modulo, testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
     }
     void premiInsieme(QWidget *modulo, int s)
     {
-        premi(modulo, QString::fromUtf8(GetParam().pulsanteInsieme).arg(s));
+        premi(modulo, QString::fromUtf8(testi(GetParam()).pulsanteInsieme).arg(s));
     }
     int richiamiCancello() const
     {
-        return prova.avvisi.messaggi.count(QString::fromUtf8(GetParam().messaggio));
+        return prova.avvisi.messaggi.count(QString::fromUtf8(testi(GetParam()).messaggio));
     }
 
     std::size_t stampe() const { return prova.stampanti.documenti.size(); }
@@ -47,7 +45,7 @@ TEST_P(CancelloStampa, RefusesRightAfterOpening)
 {
     std::unique_ptr<ModuloScheda> modulo(apri());
     premi(modulo.get(), QStringLiteral("STAMPA"));
-    EXPECT_EQ(prova.avvisi.messaggi, QStringList{QString::fromUtf8(GetParam().messaggio)});
+    EXPECT_EQ(prova.avvisi.messaggi, QStringList{QString::fromUtf8(testi(GetParam()).messaggio)});
     EXPECT_EQ(stampe(), 0u);
 }
 
@@ -97,8 +95,7 @@ TEST_P(CancelloStampa, PassesOnceAllFourSetsWereMadeInAnyOrder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, CancelloStampa,
-                         ::testing::Values(TipiScheda::disegna, TipiScheda::aggiungi,
-                                           TipiScheda::togli),
-                         TipiScheda::nomeCaso);
+                         ::testing::ValuesIn(Schede::tutti),
+                         Schede::nomeCaso);
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/CorniceInsieme.h"
 #include "worksheets/FrmStampaSchede.h"
-#include "AiutiSchede.h"
+#include "support/Schede.h"
 
 #include <QMenuBar>
 #include <QPointer>
@@ -26,7 +26,7 @@ protected:
 
     void premi(const QString &testo)
     {
-        QPushButton *p = aiuti::pulsante(modulo, testo);
+        QPushButton *p = Schede::pulsante(modulo, testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
     }
@@ -59,7 +59,7 @@ TEST_F(ModuloDisegno, OpensOnTheFirstHalfWithOnlyTheFirstSetShown)
     for (int s = 2; s <= 4; ++s)
         EXPECT_FALSE(modulo->mostrato(s)) << "set " << s;
 
-    const int figura = modulo->ultimoInsieme().figura;
+    const int figura = modulo->modello().insiemeDaDisegnare(1).figura;
     const std::size_t elementi = slotConFigura(0, figura).size();
     EXPECT_GE(elementi, 2U);
     EXPECT_LE(elementi, 10U);
@@ -217,11 +217,11 @@ TEST_F(ModuloDisegno, SwitchingNeverTouchesTheSets)
 
 TEST_F(ModuloDisegno, RegeneratingASetClearsAllItsFifteenSlots)
 {
-    aiuti::accodaInsieme(prova.casuale, 3, 15, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    Schede::accodaInsieme(prova.casuale, 3, 15, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     premiInsieme(2);
     EXPECT_EQ(slotConFigura(15, 3), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 
-    aiuti::accodaInsieme(prova.casuale, 3, 15, {14, 12});
+    Schede::accodaInsieme(prova.casuale, 3, 15, {14, 12});
     premiInsieme(2);
     EXPECT_EQ(slotConFigura(15, 3), (std::vector<int>{12, 14}));
     for (int k = 0; k < 15; ++k) {
@@ -258,7 +258,7 @@ TEST_P(ClickCornice, OnTheFreeAreaRegeneratesTheFirstSetAndShowsTheFirstHalf)
     CorniceInsieme *cornice = modulo->FraSfondoS(indice);
     ASSERT_TRUE(cornice->isVisible());
 
-    aiuti::accodaInsieme(prova.casuale, 11, 0, {13, 2, 7});
+    Schede::accodaInsieme(prova.casuale, 11, 0, {13, 2, 7});
     // Bottom right corner: outside every slot.
     QTest::mouseClick(cornice, Qt::LeftButton, {}, QPoint(cornice->width() - 4, cornice->height() - 4));
 
@@ -279,24 +279,6 @@ TEST_F(ModuloDisegno, AClickOnASlotIsNotAClickOnTheFrame)
     QTest::mouseClick(modulo->Image1(7), Qt::LeftButton);
     EXPECT_EQ(prova.casuale.semine(), semine);
     EXPECT_EQ(modulo->contenutoPagina().sinistra, prima.sinistra);
-}
-
-TEST_F(ModuloDisegno, ThePageReadsEveryCellFromItsSlot)
-{
-    premiInsieme(2);
-    premiInsieme(3);
-    premiInsieme(4);
-    const ContenutoPagina pagina = modulo->contenutoPagina();
-    EXPECT_EQ(pagina.istruzione, QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente"));
-    EXPECT_EQ(pagina.ordine, OrdinePagina::SoloSinistra);
-    const int basi[] = {0, 15, 90, 105};
-    for (int r = 0; r < 4; ++r) {
-        for (int k = 0; k < 15; ++k) {
-            EXPECT_EQ(pagina.sinistra[r][k], modulo->Image1(basi[r] + k)->figura()) << r << "/" << k;
-            EXPECT_FALSE(pagina.sinistra[r][k].isNull()) << r << "/" << k;
-            EXPECT_TRUE(pagina.destra[r][k].isNull()) << r << "/" << k;
-        }
-    }
 }
 
 TEST_F(ModuloDisegno, PrintingChangesNothingAndTwoPressesReadTheSamePage)

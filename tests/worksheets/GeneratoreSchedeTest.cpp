@@ -1,6 +1,6 @@
 #include "support/ContestoDiProva.h"
 #include "worksheets/GeneratoreSchede.h"
-#include "AiutiSchede.h"
+#include "support/Schede.h"
 
 #include <gtest/gtest.h>
 
@@ -251,7 +251,7 @@ TEST_P(SemineEsercizio, OnlyTheFirstExerciseSeedsBeforeEveryDrawOfD)
     ContestoDiProva prova;
     GeneratoreSchede generatore(prova.casuale, prova.orologio);
     const int base = 15 * (caso.numero - 1);
-    aiuti::accodaEsercizio(prova.casuale, 8, base, {0, 3, 6, 9, 12}, 9);
+    Schede::accodaEsercizio(prova.casuale, 8, base, {0, 3, 6, 9, 12}, 9);
     prova.casuale.accodaIntero(6, 9, 2);
     prova.casuale.accodaIntero(3, 9, 2);
     const EsercizioElementi es = generatore.esercizioElementi(caso.numero, base);

@@ -1,6 +1,8 @@
 #include "support/ContestoDiProva.h"
-#include "AiutiSchede.h"
-#include "TipiScheda.h"
+#include "support/Schede.h"
+#include "comune/Galleria.h"
+#include "worksheets/CasellaFigura.h"
+#include "worksheets/FrmStampante.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -10,7 +12,8 @@
 // test's printers: every operation in order, against the page's numbers and the form's slots.
 namespace {
 
-using TipiScheda::Tipo;
+using Schede::Tipo;
+using Schede::testi;
 using Op = SuperficieRegistrata::Operazione;
 using TipoOp = SuperficieRegistrata::Tipo;
 
@@ -30,18 +33,17 @@ class PaginaRegistrata : public ::testing::TestWithParam<Tipo>
 {
 protected:
     PaginaRegistrata()
-        : modulo(GetParam().apri(*prova, *prova.dialogo))
+        : modulo(Schede::apri(*prova, *prova.dialogo, GetParam()))
     {
-        modulo->show();
     }
 
     void premi(const QString &testo)
     {
-        QPushButton *p = aiuti::pulsante(modulo.get(), testo);
+        QPushButton *p = Schede::pulsante(modulo.get(), testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
     }
-    void premiInsieme(int s) { premi(QString::fromUtf8(GetParam().pulsanteInsieme).arg(s)); }
+    void premiInsieme(int s) { premi(QString::fromUtf8(testi(GetParam()).pulsanteInsieme).arg(s)); }
     void completa()
     {
         for (int s : {3, 2, 4})
@@ -56,7 +58,7 @@ protected:
         // The switch button, whichever of its captions it shows.
         for (const char *nome : {"Visualizza la seconda parte", "Visualizza la prima parte",
                                  "Visualiza la prima parte"})
-            if (aiuti::pulsante(modulo.get(), QString::fromUtf8(nome)))
+            if (Schede::pulsante(modulo.get(), QString::fromUtf8(nome)))
                 a.didascalia += QString::fromUtf8(nome);
         for (auto *w : modulo->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             a.metaVisibili.push_back(w->isVisible());
@@ -75,14 +77,14 @@ protected:
 };
 
 // The operations of the whole page as the numbers have them: the heading, the line width, then
-// row by row the boxes and the pictures in the kind's order, then the end of the document.
-std::vector<Op> paginaAttesa(const ModuloScheda &modulo, const Tipo &tipo)
+// row by row the boxes and the model's pictures in the kind's order, then the end of the document.
+std::vector<Op> paginaAttesa(const ModelloScheda &modello, const Galleria &galleria, Tipo tipo)
 {
     auto posizione = [](double x, double y) { return Op{.tipo = TipoOp::Posizione, .x1 = x, .y1 = y}; };
     auto carattere = [](double p) { return Op{.tipo = TipoOp::Carattere, .valore = p}; };
     auto riga = [](const char *t) { return Op{.tipo = TipoOp::Riga, .testo = QString::fromUtf8(t)}; };
     std::vector<Op> ops{posizione(1000, 1000), carattere(14), riga("Nome e Cognome   "),
-                        posizione(1000, 1500), carattere(12), riga(tipo.istruzione),
+                        posizione(1000, 1500), carattere(12), riga(testi(tipo).istruzione),
                         Op{.tipo = TipoOp::Spessore, .valore = 3}};
     for (int r = 0; r < 4; ++r) {
         const double t = 2000 + 3500 * r;
@@ -96,12 +98,15 @@ std::vector<Op> paginaAttesa(const ModuloScheda &modulo, const Tipo &tipo)
             for (int k = 0; k < 15; ++k) {
                 Op op{.tipo = TipoOp::Immagine, .x1 = (destra ? 6830.0 : 830.0) + 800 * (k % 5),
                       .y1 = t + 200 + 950 * (k / 5)};
-                op.figura = TipiScheda::casellaDellaCella(modulo, r, destra, k)->figura();
+                const int indice = modello.figura(
+                    r + 1, destra ? ModelloScheda::Insieme::Secondo : ModelloScheda::Insieme::Primo, k);
+                EXPECT_NE(indice, ModelloScheda::nessunaFigura) << r << "/" << destra << "/" << k;
+                op.figura = galleria.Image3(indice);
                 ops.push_back(op);
             }
         };
         riquadro(500);
-        if (tipo.dueRiquadri) {
+        if (testi(tipo).dueRiquadri) {
             figure(false);
             riquadro(6000);
             figure(true);
@@ -144,7 +149,7 @@ TEST_P(PaginaRegistrata, StampaPrintsOnePageThatFollowsTheNumbers)
 {
     completa();
     // The half on screen plays no part.
-    QTest::mouseClick(aiuti::pulsante(modulo.get(), QStringLiteral("Visualizza la prima parte")),
+    QTest::mouseClick(Schede::pulsante(modulo.get(), QStringLiteral("Visualizza la prima parte")),
                       Qt::LeftButton);
     premi(QStringLiteral("STAMPA"));
 
@@ -154,17 +159,10 @@ TEST_P(PaginaRegistrata, StampaPrintsOnePageThatFollowsTheNumbers)
     const SuperficieRegistrata &pagina = *prova.stampanti.documenti[0].superficie;
     EXPECT_FALSE(pagina.annullato());
     EXPECT_EQ(pagina.conta(TipoOp::Linea), 32);
-    EXPECT_EQ(pagina.conta(TipoOp::Immagine), GetParam().dueRiquadri ? 120 : 60);
+    EXPECT_EQ(pagina.conta(TipoOp::Immagine), testi(GetParam()).dueRiquadri ? 120 : 60);
     EXPECT_EQ(pagina.conta(TipoOp::Fine), 1);
-    confronta(pagina.operazioni(), paginaAttesa(*modulo, GetParam()));
-
-    // Every slot that shows an exercise's set is printed once, with its own picture.
-    for (int r = 0; r < 4; ++r)
-        for (bool destra : {false, true})
-            for (int k = 0; k < 15; ++k)
-                if (CasellaFigura *c = TipiScheda::casellaDellaCella(*modulo, r, destra, k)) {
-                    EXPECT_FALSE(c->figura().isNull()) << r << "/" << destra << "/" << k;
-                }
+    confronta(pagina.operazioni(),
+              paginaAttesa(modulo->modello(), (*prova).galleria(), GetParam()));
 }
 
 TEST_P(PaginaRegistrata, TwoPressesGiveTheSamePageAndLeaveTheFormAsItWas)
@@ -192,7 +190,8 @@ TEST_P(PaginaRegistrata, ThePrinterMenuOpensTheDialogAndItsChoiceTakesTheNextPag
     premi(QStringLiteral("STAMPA"));
     const Aspetto prima = aspetto();
 
-    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(), prova.dialogoStampante(), 2));
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, *prova.dialogo,
+                                       [](FrmStampante &d) { Schede::scegli(d, 2); }));
     EXPECT_EQ((*prova).stampanteCorrente(), QStringLiteral("C"));
     EXPECT_TRUE(aspetto() == prima);
     premi(QStringLiteral("STAMPA"));
@@ -206,34 +205,32 @@ TEST_P(PaginaRegistrata, ThePrinterMenuOpensTheDialogAndItsChoiceTakesTheNextPag
 TEST_P(PaginaRegistrata, ClosingThePrinterDialogWithoutAChoiceKeepsThePrinter)
 {
     completa();
-    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(), prova.dialogoStampante(), -1));
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, *prova.dialogo));
     premi(QStringLiteral("STAMPA"));
     ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, PaginaRegistrata,
-                         ::testing::Values(TipiScheda::disegna, TipiScheda::aggiungi,
-                                           TipiScheda::togli),
-                         TipiScheda::nomeCaso);
+                         ::testing::ValuesIn(Schede::tutti),
+                         Schede::nomeCaso);
 
-// Exercise 2 of the add and remove kinds: cell 11 of row 2 is slot 26 of the form.
+// Exercise 2 of the add and remove kinds: cell 11 of its sets is cell 11 of row 2 of the page.
 class RigaDueElementi : public PaginaRegistrata
 {
 };
 
-TEST_P(RigaDueElementi, Cell11PrintsSlot26InBothBoxes)
+TEST_P(RigaDueElementi, Cell11OfRowTwoPrintsTheModelsCellInBothBoxes)
 {
     // A first set of nine with slot 11 among them, a second set of m = 8 in slots 0..7.
-    aiuti::accodaEsercizio(prova.casuale, 5, 15, {11, 0, 2, 4, 6, 8, 10, 12, 14}, 7);
+    Schede::accodaEsercizio(prova.casuale, 5, 15, {11, 0, 2, 4, 6, 8, 10, 12, 14}, 7);
     premiInsieme(2);
     premiInsieme(3);
     premiInsieme(4);
-    const auto *form = qobject_cast<FrmStampaSchedeElementi *>(modulo.get());
     const QImage &elemento = (*prova).galleria().Image3(5);
     const QImage &bianca = (*prova).galleria().Image3(0);
-    ASSERT_EQ(form->Image1(26)->figura(), elemento);
-    ASSERT_EQ(form->Image2(26)->figura(), bianca);
+    ASSERT_EQ(modulo->modello().figura(2, ModelloScheda::Insieme::Primo, 11), 5);
+    ASSERT_EQ(modulo->modello().figura(2, ModelloScheda::Insieme::Secondo, 11), 0);
     premi(QStringLiteral("STAMPA"));
     ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
 
@@ -254,7 +251,7 @@ TEST_P(RigaDueElementi, Cell11PrintsSlot26InBothBoxes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, RigaDueElementi,
-                         ::testing::Values(TipiScheda::aggiungi, TipiScheda::togli),
-                         TipiScheda::nomeCaso);
+                         ::testing::Values(Tipo::Aggiungi, Tipo::Togli),
+                         Schede::nomeCaso);
 
 } // namespace

@@ -2,8 +2,10 @@
 #include "support/ProgrammaVero.h"
 #include "support/StrumentiPdf.h"
 #include "support/VerificaCornice.h"
-#include "AiutiSchede.h"
-#include "TipiScheda.h"
+#include "support/Schede.h"
+#include "comune/Galleria.h"
+#include "worksheets/CasellaFigura.h"
+#include "worksheets/FrmStampante.h"
 
 #include <QPainter>
 #include <QTest>
@@ -17,7 +19,8 @@
 // a cups-pdf queue wrote.
 namespace {
 
-using TipiScheda::Tipo;
+using Schede::Tipo;
+using Schede::testi;
 
 CupsPrivato *cups = nullptr;
 
@@ -91,20 +94,19 @@ protected:
         }
         ASSERT_TRUE(cups->impostaPredefinita(QStringLiteral("A")));
         programma = std::make_unique<ProgrammaVero>();
-        modulo.reset(GetParam().apri(programma->contesto, programma->dialogo));
-        modulo->show();
+        modulo.reset(Schede::apri(programma->contesto, programma->dialogo, GetParam()));
     }
 
     void premi(const QString &testo)
     {
-        QPushButton *p = aiuti::pulsante(modulo.get(), testo);
+        QPushButton *p = Schede::pulsante(modulo.get(), testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
     }
     void completa()
     {
         for (int s = 2; s <= 4; ++s)
-            premi(QString::fromUtf8(GetParam().pulsanteInsieme).arg(s));
+            premi(QString::fromUtf8(testi(GetParam()).pulsanteInsieme).arg(s));
     }
 
     // Jobs each queue finished since the test began.
@@ -115,12 +117,14 @@ protected:
         return cups->lavoriCompletati(QString::fromLatin1(coda)).size() - prima[coda];
     }
 
-    // The picture each cell should show, in the order the page draws them: row by row, the
-    // left box then the right box; the draw kind's right boxes hold nothing.
+    // The gallery picture each cell should show as the model holds it, in the order the page
+    // draws them: row by row, the left box then the right box; the draw kind's right boxes
+    // hold nothing.
     struct Cella
     {
         QPointF angolo;
-        QImage figura; // null: nothing drawn, white paper
+        int indice;    // ModelloScheda::nessunaFigura: nothing drawn, white paper
+        QImage figura; // the gallery's picture, null for none
     };
     std::vector<Cella> celle() const
     {
@@ -130,8 +134,10 @@ protected:
                 for (int k = 0; k < 15; ++k) {
                     const QPointF angolo((destra ? 6830 : 830) + 800 * (k % 5),
                                          2000 + 3500 * r + 200 + 950 * (k / 5));
-                    CasellaFigura *c = TipiScheda::casellaDellaCella(*modulo, r, destra, k);
-                    risultato.push_back({angolo, c ? c->figura() : QImage()});
+                    const int indice = modulo->modello().figura(
+                        r + 1, destra ? ModelloScheda::Insieme::Secondo : ModelloScheda::Insieme::Primo, k);
+                    risultato.push_back(
+                        {angolo, indice, programma->contesto.galleria().Image3(indice)});
                 }
             }
         }
@@ -143,7 +149,7 @@ protected:
     std::unique_ptr<ModuloScheda> modulo;
 };
 
-TEST_P(StampaVera, StampaPrintsThePicturesOfTheFormInTheirCells)
+TEST_P(StampaVera, StampaPrintsThePicturesOfTheModelInTheirCells)
 {
     completa();
     premi(QStringLiteral("STAMPA"));
@@ -154,7 +160,7 @@ TEST_P(StampaVera, StampaPrintsThePicturesOfTheFormInTheirCells)
     EXPECT_EQ(nuovi("A"), 1);
     EXPECT_EQ(nuovi("B"), 0);
 
-    VerificaCornice::intestazione(pdf, QString::fromUtf8(GetParam().istruzione));
+    VerificaCornice::intestazione(pdf, QString::fromUtf8(testi(GetParam()).istruzione));
     const QImage pagina = StrumentiPdf::pagina(pdf);
     VerificaCornice::riquadri(pagina);
 
@@ -171,21 +177,20 @@ TEST_P(StampaVera, StampaPrintsThePicturesOfTheFormInTheirCells)
         if (!c.figura.hasAlphaChannel())
             ++opache[{c.figura.width(), c.figura.height()}];
     }
-    EXPECT_EQ(dipinte, GetParam().dueRiquadri ? 120 : 60);
+    EXPECT_EQ(dipinte, testi(GetParam()).dueRiquadri ? 120 : 60);
     const QList<QSize> trovate = StrumentiPdf::dimensioniFigure(pdf);
     EXPECT_EQ(trovate.size(), dipinte);
     for (const auto &[dimensione, quante] : opache)
         EXPECT_EQ(trovate.count(QSize(dimensione.first, dimensione.second)), quante)
             << dimensione.first << "x" << dimensione.second;
 
-    // Each cell on paper looks like its own slot's picture more than like any other picture of
-    // the gallery; an empty cell is white paper.
+    // Each cell on paper looks like its own picture more than like any other picture of the
+    // gallery; an empty cell is white paper.
     Contesto &contesto = programma->contesto;
     for (std::size_t i = 0; i < attese.size(); ++i) {
         const Cella &c = attese[i];
-        const int attesa = c.figura.isNull() ? Galleria::figuraVuota
-                                             : TipiScheda::indiceGalleria(contesto, c.figura);
-        ASSERT_GE(attesa, 0);
+        const int attesa = c.indice == ModelloScheda::nessunaFigura ? Galleria::figuraVuota
+                                                                    : c.indice;
         int migliore = -1;
         double minimo = 1e9;
         for (int g = Galleria::figuraVuota; g <= Galleria::ultimaFiguraElemento; ++g) {
@@ -204,20 +209,19 @@ TEST_P(StampaVera, StampaPrintsThePicturesOfTheFormInTheirCells)
 TEST_P(StampaVera, TheMenuChoiceSendsTheNextPageToThatQueue)
 {
     completa();
-    ASSERT_TRUE(TipiScheda::scegliDalMenu(*modulo, GetParam(),
-                                          programma->dialogo.modulo(), 1));
+    ASSERT_TRUE(Schede::dialogoDalMenu(*modulo, programma->dialogo,
+                                       [](FrmStampante &d) { Schede::scegli(d, 1); }));
     EXPECT_EQ(programma->contesto.stampanteCorrente(), QStringLiteral("B"));
     premi(QStringLiteral("STAMPA"));
     EXPECT_TRUE(programma->avvisi.messaggi.isEmpty());
     const QString pdf = cups->attendiPdf(programma->stampanti.titoloLavoro());
-    VerificaCornice::intestazione(pdf, QString::fromUtf8(GetParam().istruzione));
+    VerificaCornice::intestazione(pdf, QString::fromUtf8(testi(GetParam()).istruzione));
     EXPECT_EQ(nuovi("B"), 1);
     EXPECT_EQ(nuovi("A"), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, StampaVera,
-                         ::testing::Values(TipiScheda::disegna, TipiScheda::aggiungi,
-                                           TipiScheda::togli),
-                         TipiScheda::nomeCaso);
+                         ::testing::ValuesIn(Schede::tutti),
+                         Schede::nomeCaso);
 
 } // namespace
