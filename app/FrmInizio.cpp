@@ -282,18 +282,19 @@ void FrmInizio::collegaPulsantiModo()
     auto *eventi = new EventiControllo(this);
     for (int i = 0; i < PulsantiModo::numeroPulsanti; ++i)
         eventi->aggiungi(m_option1[i], i);
-    eventi->gotFocus = [this](int i) { Option1_GotFocus(i); };
+    connect(eventi, &EventiControllo::gotFocus, this, &FrmInizio::Option1_GotFocus);
     // Opening a menu or another window leaves the button the focus of this form, as it
     // will be again on return: only a move to another control of the form counts as lost.
-    eventi->lostFocus = [this](int i) {
+    connect(eventi, &EventiControllo::lostFocus, this, [this](int i) {
         if (focusWidget() != m_option1[i])
             Option1_LostFocus(i);
-    };
-    eventi->keyDown = [this](int i, int &codice) { Option1_KeyDown(i, codice); };
-    eventi->keyPress = [this](int i, int &carattere) { Option1_KeyPress(i, carattere); };
-    eventi->keyUp = [this](int i) { Option1_KeyUp(i); };
-    eventi->mouseDown = [this](int i, Qt::MouseButton) { Option1_MouseDown(i); };
-    eventi->mouseUp = [this](int i, Qt::MouseButton) { Option1_MouseUp(i); };
+    });
+    // The handlers swallow a key by writing its code, so they run within the event.
+    connect(eventi, &EventiControllo::keyDown, this, &FrmInizio::Option1_KeyDown, Qt::DirectConnection);
+    connect(eventi, &EventiControllo::keyPress, this, &FrmInizio::Option1_KeyPress, Qt::DirectConnection);
+    connect(eventi, &EventiControllo::keyUp, this, [this] { m_pulsantiModo.keyUp(); });
+    connect(eventi, &EventiControllo::mouseDown, this, &FrmInizio::ContinuaKeyDown1);
+    connect(eventi, &EventiControllo::mouseUp, this, [this] { m_pulsantiModo.mouseUp(); });
     m_option1[0]->setFocus();
 }
 
@@ -346,39 +347,25 @@ void FrmInizio::Option1_LostFocus(int indice)
 
 void FrmInizio::Option1_KeyDown(int indice, int &codice)
 {
-    eseguiAzione(m_pulsantiModo.keyDown(indice, codice));
+    eseguiAzione(m_pulsantiModo.keyDown(static_cast<PulsantiModo::Pulsante>(indice), codice));
 }
 
 void FrmInizio::Option1_KeyPress(int indice, int &carattere)
 {
-    eseguiAzione(m_pulsantiModo.keyPress(indice, carattere));
-}
-
-void FrmInizio::Option1_KeyUp(int)
-{
-    m_pulsantiModo.keyUp();
-}
-
-void FrmInizio::Option1_MouseDown(int indice)
-{
-    ContinuaKeyDown1(indice);
-}
-
-void FrmInizio::Option1_MouseUp(int)
-{
-    m_pulsantiModo.mouseUp();
+    eseguiAzione(m_pulsantiModo.keyPress(static_cast<PulsantiModo::Pulsante>(indice), carattere));
 }
 
 void FrmInizio::eseguiAzione(const PulsantiModo::Azione &azione)
 {
+    const int indice = PulsantiModo::indice(azione.pulsante);
     switch (azione.tipo) {
     case PulsantiModo::Azione::Tipo::Nessuna:
         break;
     case PulsantiModo::Azione::Tipo::Fuoco:
-        m_option1[azione.indice]->setFocus(Qt::OtherFocusReason);
+        m_option1[indice]->setFocus(Qt::OtherFocusReason);
         break;
     case PulsantiModo::Azione::Tipo::Avvia:
-        ContinuaKeyDown1(azione.indice);
+        ContinuaKeyDown1(indice);
         break;
     }
 }
@@ -388,7 +375,7 @@ void FrmInizio::ContinuaKeyDown1(int tipo)
     if (tipo < 0 || tipo >= PulsantiModo::numeroPulsanti)
         return;
     m_contesto.esercizio().TipoEsercizio = static_cast<TipoEsercizio>(tipo);
-    if (tipo == PulsantiModo::pulsanteEsci) {
+    if (tipo == PulsantiModo::indice(PulsantiModo::Pulsante::Esci)) {
         ScaricaTutto();
         return;
     }

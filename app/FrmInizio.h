@@ -97,9 +97,6 @@ private:
     void Option1_LostFocus(int indice);
     void Option1_KeyDown(int indice, int &codice);
     void Option1_KeyPress(int indice, int &carattere);
-    void Option1_KeyUp(int indice);
-    void Option1_MouseDown(int indice);
-    void Option1_MouseUp(int indice);
     void eseguiAzione(const PulsantiModo::Azione &azione);
     void coloraPulsante(int indice, const QColor &colore);
 

@@ -2,30 +2,30 @@
 
 #include "platform/CodiciTasto.h"
 
-PulsantiModo::Azione PulsantiModo::keyDown(int indice, int &codice)
+PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int &codice)
 {
     if (m_tastoGiu)
         return {};
 
     Azione azione;
     if (codice == CodiciTasto::Tab)
-        azione = {Azione::Tipo::Fuoco, indice}; // Tab never leaves the button it is on
+        azione = {Azione::Tipo::Fuoco, su}; // Tab never leaves the button it is on
 
     switch (codice) {
     case CodiciTasto::Cifra1:
     case CodiciTasto::Tastierino1:
-        azione = {Azione::Tipo::Fuoco, 0};
+        azione = {Azione::Tipo::Fuoco, Pulsante::Vuoto};
         break;
     case CodiciTasto::Cifra2:
     case CodiciTasto::Tastierino2:
-        azione = {Azione::Tipo::Fuoco, 1};
+        azione = {Azione::Tipo::Fuoco, Pulsante::Suvvalente};
         break;
     case CodiciTasto::Cifra3:
     case CodiciTasto::Tastierino3:
-        azione = {Azione::Tipo::Fuoco, 2};
+        azione = {Azione::Tipo::Fuoco, Pulsante::Prevalente};
         break;
     case CodiciTasto::Invio:
-        azione = {Azione::Tipo::Avvia, indice};
+        azione = {Azione::Tipo::Avvia, su};
         break;
     case CodiciTasto::Cifra4:
     case CodiciTasto::Cifra5:
@@ -42,7 +42,7 @@ PulsantiModo::Azione PulsantiModo::keyDown(int indice, int &codice)
     return azione;
 }
 
-PulsantiModo::Azione PulsantiModo::keyPress(int indice, int &carattere)
+PulsantiModo::Azione PulsantiModo::keyPress(Pulsante su, int &carattere)
 {
     if (m_tastoPremuto)
         return {};
@@ -51,7 +51,7 @@ PulsantiModo::Azione PulsantiModo::keyPress(int indice, int &carattere)
         return {};
     }
     m_tastoPremuto = true;
-    return {Azione::Tipo::Fuoco, successivo(indice)};
+    return {Azione::Tipo::Fuoco, successivo(su)};
 }
 
 void PulsantiModo::keyUp()
@@ -65,9 +65,16 @@ void PulsantiModo::mouseUp()
     m_tastoGiu = false;
 }
 
-int PulsantiModo::successivo(int indice)
+PulsantiModo::Pulsante PulsantiModo::successivo(Pulsante p)
 {
-    if (indice >= 2)
-        return 0;
-    return indice + 1;
+    switch (p) {
+    case Pulsante::Vuoto:
+        return Pulsante::Suvvalente;
+    case Pulsante::Suvvalente:
+        return Pulsante::Prevalente;
+    case Pulsante::Prevalente:
+    case Pulsante::Esci:
+        break;
+    }
+    return Pulsante::Vuoto;
 }

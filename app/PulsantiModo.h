@@ -7,20 +7,22 @@
 class PulsantiModo
 {
 public:
+    // The buttons in their order on screen: the three exercise kinds, then exit.
+    enum class Pulsante { Vuoto, Suvvalente, Prevalente, Esci };
     static constexpr int numeroPulsanti = 4;
-    static constexpr int pulsanteEsci = 3;
+    static constexpr int indice(Pulsante p) { return static_cast<int>(p); }
 
     struct Azione
     {
         enum class Tipo { Nessuna, Fuoco, Avvia };
         Tipo tipo = Tipo::Nessuna;
-        int indice = 0; // the button to focus, or the kind to start
+        Pulsante pulsante = Pulsante::Vuoto; // the button to focus, or the one whose kind starts
     };
 
-    // A key-down on button `indice`; a key it does not accept gets its code set to 0.
-    Azione keyDown(int indice, int &codice);
-    // A typed character on button `indice`; only Space is accepted, the rest is swallowed.
-    Azione keyPress(int indice, int &carattere);
+    // A key-down on button `su`; a key it does not accept gets its code set to 0.
+    Azione keyDown(Pulsante su, int &codice);
+    // A typed character on button `su`; only Space is accepted, the rest is swallowed.
+    Azione keyPress(Pulsante su, int &carattere);
     void keyUp();
     void mouseUp();
 
@@ -28,7 +30,7 @@ public:
     bool tastoPremuto() const { return m_tastoPremuto; }
 
     // The button Space moves to: 0 -> 1 -> 2 -> 0; the exit button also goes back to 0.
-    static int successivo(int indice);
+    static Pulsante successivo(Pulsante p);
 
 private:
     bool m_tastoGiu = false;

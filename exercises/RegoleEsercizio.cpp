@@ -1,6 +1,9 @@
 #include "exercises/RegoleEsercizio.h"
 
 #include "comune/StatoEsercizio.h"
+#include "comune/TipoEsercizio.h"
+
+#include <algorithm>
 
 #include <cmath>
 #include <limits>
@@ -8,6 +11,29 @@
 RegoleEsercizio::RegoleEsercizio(StatoEsercizio &stato)
     : m_stato(stato)
 {
+}
+
+void RegoleEsercizio::iniziaSerie()
+{
+    m_stato.NumeroEsercizio = 0;
+}
+
+std::optional<int> RegoleEsercizio::secondoInsiemeIniziale(TipoEsercizio tipo, double adesso)
+{
+    int elementi = 0;
+    switch (tipo) {
+    case TipoEsercizio::InsiemeVuoto:
+        break;
+    case TipoEsercizio::Suvvalente:
+    case TipoEsercizio::Prevalente:
+        elementi = std::clamp<int>(m_stato.ElementiInizialiD, 0, massimoElementiD);
+        break;
+    case TipoEsercizio::Finito:
+        return std::nullopt;
+    }
+    m_stato.ElementiD = static_cast<std::int16_t>(elementi);
+    m_stato.InizioTempo = istante(adesso);
+    return elementi;
 }
 
 void RegoleEsercizio::nuovoEsercizio()

@@ -3,6 +3,7 @@
 #include <optional>
 
 struct StatoEsercizio;
+enum class TipoEsercizio;
 
 // What the exercise steps do to the shared exercise state, without widgets: the next exercise
 // number, one element more or less in the second set, the verdict with its counts, the
@@ -17,9 +18,17 @@ public:
 
     explicit RegoleEsercizio(StatoEsercizio &stato);
 
+    // A new series numbers its exercises from 1 again.
+    void iniziaSerie();
+
     // Empties the second set and counts the next exercise; after 32767 the numbering of the
     // series starts again at 1 rather than turning negative.
     void nuovoEsercizio();
+
+    // The second set as it is shown at the start of an exercise, or again after a refused
+    // help: empty, or the drawn starting size (at most ten) for the kinds that start with
+    // elements. The answer's time runs from `adesso`. Nothing for the finished kind.
+    std::optional<int> secondoInsiemeIniziale(TipoEsercizio tipo, double adesso);
 
     // One element more, at most ten; the slot that now shows the picture, if any.
     std::optional<int> aggiungi();

@@ -1,31 +1,92 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 
-// The keypad's rules without widgets: which buttons each state enables and where the focus
-// goes, which digit key names which button, and where Space moves the focus.
+// The keyboard and mouse rules of the exercise form's three panels, without widgets: which
+// buttons each keypad state enables and where the focus goes, what a key or a press on a
+// button asks for, and the latches that make a held key or button act only once.
+// TastoGiu and TastoGiuAiuto cover key-downs, TastoPremuto and TastoPremutoAiuto the Space
+// key-press, MouseGiu the keypad's mouse presses. A key that has acted moves the focus to
+// another panel while it is still held, so it sets the key-down latches of every panel; any
+// real key release clears all the latches, a mouse release clears MouseGiu. The form performs
+// the action it gets back.
 class Tastierino
 {
 public:
-    enum Tasto { Aggiungi = 0, Togli = 1, Verifica = 2, Avanti = 3, Esci = 4 };
+    enum class Tasto { Aggiungi, Togli, Verifica, Avanti, Esci };
+    // The help panel's two answers.
+    enum class Aiuto { Si, No };
     static constexpr int numeroTasti = 5;
     using Abilitazioni = std::array<bool, numeroTasti>;
+
+    static constexpr std::size_t indice(Tasto t) { return static_cast<std::size_t>(t); }
 
     struct Stato
     {
         Abilitazioni abilitati;
-        int fuoco;
+        Tasto fuoco;
     };
     // Editing: add and remove only, focus on "add".
-    static constexpr Stato modifica{{true, true, false, false, false}, Aggiungi};
+    static constexpr Stato modifica{{true, true, false, false, false}, Tasto::Aggiungi};
     // After a right answer or the solution: next exercise and exit only, focus on "next".
-    static constexpr Stato avanti{{false, false, false, true, true}, Avanti};
+    static constexpr Stato avanti{{false, false, false, true, true}, Tasto::Avanti};
+
+    struct Azione
+    {
+        // Fuoco moves the focus to a button, Passa moves it on as Space does, Esegui acts.
+        enum class Tipo { Nessuna, Fuoco, Passa, Esegui };
+        Tipo tipo = Tipo::Nessuna;
+        Tasto tasto = Tasto::Aggiungi;
+    };
+    struct AzioneAiuto
+    {
+        enum class Tipo { Nessuna, Fuoco, Passa, Scegli };
+        Tipo tipo = Tipo::Nessuna;
+        Aiuto risposta = Aiuto::Si;
+    };
+
+    // A key-down on keypad button `su`: digits 1 to 5 focus their button when it is enabled,
+    // Enter acts on `su` (the form acts only for an enabled button); any other key gets its
+    // code set to 0.
+    Azione keyDown(Tasto su, int &codice, const Abilitazioni &abilitati);
+    // A typed character on keypad button `su`: Space moves to the next enabled button, the
+    // rest is swallowed.
+    Azione keyPress(Tasto su, int &carattere, const Abilitazioni &abilitati);
+    // A mouse press on an enabled or disabled keypad button: acts on an enabled one.
+    Azione mouseDown(Tasto su, bool abilitato);
+
+    // A key-down on a help button: S, 1 and keypad 1 focus "yes", N, 2 and keypad 2 focus
+    // "no", Enter chooses `su`; any other key gets its code set to 0.
+    AzioneAiuto keyDownAiuto(Aiuto su, int &codice);
+    // Space swaps between the two help buttons; the rest is swallowed.
+    AzioneAiuto keyPressAiuto(Aiuto su, int &carattere);
+    // A key-down on the intervention's OK button: true when it acts (Enter only).
+    bool keyDownOK(int &codice);
+
+    void keyUp();
+    void mouseUp();
+
+    bool tastoGiu() const { return m_tastoGiu; }
+    bool tastoPremuto() const { return m_tastoPremuto; }
+    bool mouseGiu() const { return m_mouseGiu; }
+    bool tastoGiuAiuto() const { return m_tastoGiuAiuto; }
+    bool tastoPremutoAiuto() const { return m_tastoPremutoAiuto; }
 
     // The button the main-keyboard digits 1 to 5 name; nothing for every other key code.
-    static std::optional<int> tastoDaCodice(int codice);
+    static std::optional<Tasto> tastoDaCodice(int codice);
 
     // The next enabled button after `corrente` in index order, wrapping after the last; the
     // current one when no other is enabled.
-    static int successivoAbilitato(const Abilitazioni &abilitati, int corrente);
+    static Tasto successivoAbilitato(const Abilitazioni &abilitati, Tasto corrente);
+
+private:
+    void tastoTenuto();
+
+    bool m_tastoGiu = false;
+    bool m_tastoPremuto = false;
+    bool m_mouseGiu = false;
+    bool m_tastoGiuAiuto = false;
+    bool m_tastoPremutoAiuto = false;
 };

@@ -29,8 +29,7 @@ void EventiControllo::consegnaRilascio()
         return;
     const int indice = m_rilascioSospeso->indice;
     m_rilascioSospeso.reset();
-    if (keyUp)
-        keyUp(indice);
+    Q_EMIT keyUp(indice);
 }
 
 void EventiControllo::aggiungi(QWidget *controllo, int indice)
@@ -76,12 +75,11 @@ bool EventiControllo::eventFilter(QObject *watched, QEvent *event)
             }
         }
         int codice = CodiciTasto::daEvento(*tasto);
-        if (keyDown)
-            keyDown(indice, codice);
+        Q_EMIT keyDown(indice, codice);
         int carattere = CodiciTasto::carattere(*tasto);
         // A swallowed key code does not stop the typed character, as the handlers expect.
-        if (carattere != CodiciTasto::Nessuno && keyPress)
-            keyPress(indice, carattere);
+        if (carattere != CodiciTasto::Nessuno)
+            Q_EMIT keyPress(indice, carattere);
         return true;
     }
     case QEvent::KeyRelease: {
@@ -98,20 +96,16 @@ bool EventiControllo::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (mouseDown)
-            mouseDown(indice, static_cast<QMouseEvent *>(event)->button());
+        Q_EMIT mouseDown(indice, static_cast<QMouseEvent *>(event)->button());
         return true;
     case QEvent::MouseButtonRelease:
-        if (mouseUp)
-            mouseUp(indice, static_cast<QMouseEvent *>(event)->button());
+        Q_EMIT mouseUp(indice, static_cast<QMouseEvent *>(event)->button());
         return true;
     case QEvent::FocusIn:
-        if (gotFocus)
-            gotFocus(indice);
+        Q_EMIT gotFocus(indice);
         break;
     case QEvent::FocusOut:
-        if (lostFocus)
-            lostFocus(indice);
+        Q_EMIT lostFocus(indice);
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 #include <string>
 
 using Tipo = PulsantiModo::Azione::Tipo;
+using P = PulsantiModo::Pulsante;
 
 namespace {
 
@@ -18,10 +19,10 @@ std::ostream &operator<<(std::ostream &os, const Caso &c)
 struct CasoKeyDown
 {
     std::string nome;
-    int indice;
+    P su;
     int codice;
     Tipo tipoAtteso;
-    int indiceAtteso;
+    P pulsanteAtteso;
     bool accettato; // latches and keeps its code
 };
 
@@ -36,10 +37,10 @@ TEST_P(KeyDownCasi, ActionLatchAndCode)
     const CasoKeyDown &caso = GetParam();
     PulsantiModo pulsanti;
     int codice = caso.codice;
-    const auto azione = pulsanti.keyDown(caso.indice, codice);
+    const auto azione = pulsanti.keyDown(caso.su, codice);
     EXPECT_EQ(azione.tipo, caso.tipoAtteso);
     if (caso.tipoAtteso != Tipo::Nessuna) {
-        EXPECT_EQ(azione.indice, caso.indiceAtteso);
+        EXPECT_EQ(azione.pulsante, caso.pulsanteAtteso);
     }
     EXPECT_EQ(pulsanti.tastoGiu(), caso.accettato);
     EXPECT_EQ(codice, caso.accettato ? caso.codice : CodiciTasto::Nessuno);
@@ -48,26 +49,26 @@ TEST_P(KeyDownCasi, ActionLatchAndCode)
 INSTANTIATE_TEST_SUITE_P(
     PulsantiModo, KeyDownCasi,
     ::testing::Values(
-        CasoKeyDown{"Digit1FocusesFirst", 2, CodiciTasto::Cifra1, Tipo::Fuoco, 0, true},
-        CasoKeyDown{"Keypad1FocusesFirst", 3, CodiciTasto::Tastierino1, Tipo::Fuoco, 0, true},
-        CasoKeyDown{"Digit2FocusesSecond", 0, CodiciTasto::Cifra2, Tipo::Fuoco, 1, true},
-        CasoKeyDown{"Keypad2FocusesSecond", 0, CodiciTasto::Tastierino2, Tipo::Fuoco, 1, true},
-        CasoKeyDown{"Digit3FocusesThird", 0, CodiciTasto::Cifra3, Tipo::Fuoco, 2, true},
-        CasoKeyDown{"Keypad3FocusesThird", 1, CodiciTasto::Tastierino3, Tipo::Fuoco, 2, true},
-        CasoKeyDown{"EnterStartsThisButton", 1, CodiciTasto::Invio, Tipo::Avvia, 1, true},
-        CasoKeyDown{"EnterOnExitButton", 3, CodiciTasto::Invio, Tipo::Avvia, 3, true},
-        CasoKeyDown{"Digit4AcceptedWithoutAction", 0, CodiciTasto::Cifra4, Tipo::Nessuna, 0, true},
-        CasoKeyDown{"Digit5AcceptedWithoutAction", 0, CodiciTasto::Cifra5, Tipo::Nessuna, 0, true},
-        CasoKeyDown{"Keypad4AcceptedWithoutAction", 0, CodiciTasto::Tastierino4, Tipo::Nessuna, 0, true},
-        CasoKeyDown{"Keypad5AcceptedWithoutAction", 0, CodiciTasto::Tastierino5, Tipo::Nessuna, 0, true},
-        CasoKeyDown{"F2AcceptedWithoutAction", 0, CodiciTasto::F2, Tipo::Nessuna, 0, true},
-        CasoKeyDown{"F3AcceptedWithoutAction", 0, CodiciTasto::F3, Tipo::Nessuna, 0, true},
-        CasoKeyDown{"TabKeepsFocusAndIsSwallowed", 2, CodiciTasto::Tab, Tipo::Fuoco, 2, false},
-        CasoKeyDown{"Digit6Swallowed", 0, CodiciTasto::Cifra0 + 6, Tipo::Nessuna, 0, false},
-        CasoKeyDown{"Digit0Swallowed", 0, CodiciTasto::Cifra0, Tipo::Nessuna, 0, false},
-        CasoKeyDown{"LetterSwallowed", 0, CodiciTasto::LetteraS, Tipo::Nessuna, 0, false},
-        CasoKeyDown{"SpaceCodeSwallowed", 0, CodiciTasto::Spazio, Tipo::Nessuna, 0, false},
-        CasoKeyDown{"Keypad0Swallowed", 0, CodiciTasto::Tastierino0, Tipo::Nessuna, 0, false}),
+        CasoKeyDown{"Digit1FocusesFirst", P::Prevalente, CodiciTasto::Cifra1, Tipo::Fuoco, P::Vuoto, true},
+        CasoKeyDown{"Keypad1FocusesFirst", P::Esci, CodiciTasto::Tastierino1, Tipo::Fuoco, P::Vuoto, true},
+        CasoKeyDown{"Digit2FocusesSecond", P::Vuoto, CodiciTasto::Cifra2, Tipo::Fuoco, P::Suvvalente, true},
+        CasoKeyDown{"Keypad2FocusesSecond", P::Vuoto, CodiciTasto::Tastierino2, Tipo::Fuoco, P::Suvvalente, true},
+        CasoKeyDown{"Digit3FocusesThird", P::Vuoto, CodiciTasto::Cifra3, Tipo::Fuoco, P::Prevalente, true},
+        CasoKeyDown{"Keypad3FocusesThird", P::Suvvalente, CodiciTasto::Tastierino3, Tipo::Fuoco, P::Prevalente, true},
+        CasoKeyDown{"EnterStartsThisButton", P::Suvvalente, CodiciTasto::Invio, Tipo::Avvia, P::Suvvalente, true},
+        CasoKeyDown{"EnterOnExitButton", P::Esci, CodiciTasto::Invio, Tipo::Avvia, P::Esci, true},
+        CasoKeyDown{"Digit4AcceptedWithoutAction", P::Vuoto, CodiciTasto::Cifra4, Tipo::Nessuna, P::Vuoto, true},
+        CasoKeyDown{"Digit5AcceptedWithoutAction", P::Vuoto, CodiciTasto::Cifra5, Tipo::Nessuna, P::Vuoto, true},
+        CasoKeyDown{"Keypad4AcceptedWithoutAction", P::Vuoto, CodiciTasto::Tastierino4, Tipo::Nessuna, P::Vuoto, true},
+        CasoKeyDown{"Keypad5AcceptedWithoutAction", P::Vuoto, CodiciTasto::Tastierino5, Tipo::Nessuna, P::Vuoto, true},
+        CasoKeyDown{"F2AcceptedWithoutAction", P::Vuoto, CodiciTasto::F2, Tipo::Nessuna, P::Vuoto, true},
+        CasoKeyDown{"F3AcceptedWithoutAction", P::Vuoto, CodiciTasto::F3, Tipo::Nessuna, P::Vuoto, true},
+        CasoKeyDown{"TabKeepsFocusAndIsSwallowed", P::Prevalente, CodiciTasto::Tab, Tipo::Fuoco, P::Prevalente, false},
+        CasoKeyDown{"Digit6Swallowed", P::Vuoto, CodiciTasto::Cifra0 + 6, Tipo::Nessuna, P::Vuoto, false},
+        CasoKeyDown{"Digit0Swallowed", P::Vuoto, CodiciTasto::Cifra0, Tipo::Nessuna, P::Vuoto, false},
+        CasoKeyDown{"LetterSwallowed", P::Vuoto, CodiciTasto::LetteraS, Tipo::Nessuna, P::Vuoto, false},
+        CasoKeyDown{"SpaceCodeSwallowed", P::Vuoto, CodiciTasto::Spazio, Tipo::Nessuna, P::Vuoto, false},
+        CasoKeyDown{"Keypad0Swallowed", P::Vuoto, CodiciTasto::Tastierino0, Tipo::Nessuna, P::Vuoto, false}),
     [](const auto &info) { return info.param.nome; });
 
 namespace {
@@ -75,8 +76,8 @@ namespace {
 struct CasoSpazio
 {
     std::string nome;
-    int da;
-    int a;
+    P da;
+    P a;
 };
 
 class SpazioCasi : public ::testing::TestWithParam<CasoSpazio>
@@ -91,15 +92,15 @@ TEST_P(SpazioCasi, SpaceMovesToTheNextModeButton)
     int carattere = CodiciTasto::Spazio;
     const auto azione = pulsanti.keyPress(GetParam().da, carattere);
     EXPECT_EQ(azione.tipo, Tipo::Fuoco);
-    EXPECT_EQ(azione.indice, GetParam().a);
+    EXPECT_EQ(azione.pulsante, GetParam().a);
     EXPECT_TRUE(pulsanti.tastoPremuto());
 }
 
 INSTANTIATE_TEST_SUITE_P(PulsantiModo, SpazioCasi,
-                         ::testing::Values(CasoSpazio{"FirstToSecond", 0, 1},
-                                           CasoSpazio{"SecondToThird", 1, 2},
-                                           CasoSpazio{"ThirdBackToFirst", 2, 0},
-                                           CasoSpazio{"ExitBackToFirst", 3, 0}),
+                         ::testing::Values(CasoSpazio{"FirstToSecond", P::Vuoto, P::Suvvalente},
+                                           CasoSpazio{"SecondToThird", P::Suvvalente, P::Prevalente},
+                                           CasoSpazio{"ThirdBackToFirst", P::Prevalente, P::Vuoto},
+                                           CasoSpazio{"ExitBackToFirst", P::Esci, P::Vuoto}),
                          [](const auto &info) { return info.param.nome; });
 
 TEST(PulsantiModo, OtherCharactersAreSwallowedAndDoNotLatch)
@@ -107,7 +108,7 @@ TEST(PulsantiModo, OtherCharactersAreSwallowedAndDoNotLatch)
     PulsantiModo pulsanti;
     for (int carattere : {int('a'), int('2'), 13}) {
         int c = carattere;
-        EXPECT_EQ(pulsanti.keyPress(0, c).tipo, Tipo::Nessuna);
+        EXPECT_EQ(pulsanti.keyPress(P::Vuoto, c).tipo, Tipo::Nessuna);
         EXPECT_EQ(c, CodiciTasto::Nessuno);
     }
     EXPECT_FALSE(pulsanti.tastoPremuto());
@@ -117,15 +118,15 @@ TEST(PulsantiModo, LatchedKeyDownDoesNothingAtAllUntilTheKeyIsReleased)
 {
     PulsantiModo pulsanti;
     int codice = CodiciTasto::Cifra2;
-    pulsanti.keyDown(0, codice);
+    pulsanti.keyDown(P::Vuoto, codice);
     codice = CodiciTasto::Invio;
-    EXPECT_EQ(pulsanti.keyDown(1, codice).tipo, Tipo::Nessuna);
+    EXPECT_EQ(pulsanti.keyDown(P::Suvvalente, codice).tipo, Tipo::Nessuna);
     codice = CodiciTasto::LetteraS;
-    pulsanti.keyDown(1, codice);
+    pulsanti.keyDown(P::Suvvalente, codice);
     EXPECT_EQ(codice, CodiciTasto::LetteraS) << "a latched key-down does not even swallow";
     pulsanti.keyUp();
     codice = CodiciTasto::Invio;
-    EXPECT_EQ(pulsanti.keyDown(1, codice).tipo, Tipo::Avvia);
+    EXPECT_EQ(pulsanti.keyDown(P::Suvvalente, codice).tipo, Tipo::Avvia);
 }
 
 TEST(PulsantiModo, MouseReleaseClearsOnlyTheKeyDownLatch)
@@ -133,13 +134,13 @@ TEST(PulsantiModo, MouseReleaseClearsOnlyTheKeyDownLatch)
     PulsantiModo pulsanti;
     int codice = CodiciTasto::F2;
     int carattere = CodiciTasto::Spazio;
-    pulsanti.keyDown(0, codice);
-    pulsanti.keyPress(0, carattere);
+    pulsanti.keyDown(P::Vuoto, codice);
+    pulsanti.keyPress(P::Vuoto, carattere);
     pulsanti.mouseUp();
     EXPECT_FALSE(pulsanti.tastoGiu());
     EXPECT_TRUE(pulsanti.tastoPremuto());
     carattere = CodiciTasto::Spazio;
-    EXPECT_EQ(pulsanti.keyPress(1, carattere).tipo, Tipo::Nessuna);
+    EXPECT_EQ(pulsanti.keyPress(P::Suvvalente, carattere).tipo, Tipo::Nessuna);
     pulsanti.keyUp();
     EXPECT_FALSE(pulsanti.tastoPremuto());
 }

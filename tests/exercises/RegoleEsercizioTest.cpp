@@ -1,7 +1,10 @@
 #include "exercises/RegoleEsercizio.h"
 #include "comune/StatoEsercizio.h"
+#include "comune/TipoEsercizio.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -17,6 +20,50 @@ TEST(NumeroEsercizio, CountsOnAndStartsAgainAtOneAfterTheLargestNumber)
     regole.nuovoEsercizio();
     EXPECT_EQ(s.NumeroEsercizio, 1);
 }
+
+TEST(NumeroEsercizio, ANewSeriesStartsAgainAtOne)
+{
+    StatoEsercizio s;
+    s.NumeroEsercizio = 41;
+    RegoleEsercizio regole(s);
+    regole.iniziaSerie();
+    regole.nuovoEsercizio();
+    EXPECT_EQ(s.NumeroEsercizio, 1);
+}
+
+struct CasoSecondoInsieme
+{
+    const char *nome;
+    TipoEsercizio tipo;
+    int iniziali;
+    std::optional<int> elementi; // shown and recorded; nothing when the state stays as it was
+};
+
+class SecondoInsiemeIniziale : public ::testing::TestWithParam<CasoSecondoInsieme>
+{
+};
+
+TEST_P(SecondoInsiemeIniziale, SetsTheSizeAndStartsTheAnswersTime)
+{
+    const CasoSecondoInsieme &c = GetParam();
+    StatoEsercizio s;
+    s.ElementiD = 7;
+    s.InizioTempo = 5.0F;
+    s.ElementiInizialiD = static_cast<std::int16_t>(c.iniziali);
+    EXPECT_EQ(RegoleEsercizio(s).secondoInsiemeIniziale(c.tipo, 36000.3), c.elementi);
+    EXPECT_EQ(s.ElementiD, c.elementi.value_or(7));
+    EXPECT_EQ(s.InizioTempo, c.elementi ? RegoleEsercizio::istante(36000.3) : 5.0F);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tipi, SecondoInsiemeIniziale,
+    ::testing::Values(CasoSecondoInsieme{"EmptyWhateverWasDrawn", TipoEsercizio::InsiemeVuoto, 4, 0},
+                      CasoSecondoInsieme{"Smaller", TipoEsercizio::Suvvalente, 3, 3},
+                      CasoSecondoInsieme{"Larger", TipoEsercizio::Prevalente, 9, 9},
+                      CasoSecondoInsieme{"NeverAboveTen", TipoEsercizio::Prevalente, 12, 10},
+                      CasoSecondoInsieme{"NeverBelowNone", TipoEsercizio::Suvvalente, -2, 0},
+                      CasoSecondoInsieme{"FinishedLeavesTheState", TipoEsercizio::Finito, 3, std::nullopt}),
+    [](const auto &info) { return std::string(info.param.nome); });
 
 struct CasoTempi
 {

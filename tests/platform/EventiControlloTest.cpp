@@ -14,15 +14,20 @@ struct Registro
 
 void collega(EventiControllo &e, Registro &r, int codiceDaImpostare = -1)
 {
-    e.keyDown = [&r, codiceDaImpostare](int i, int &c) {
+    // A handler writes through the reference only over a direct connection.
+    QObject::connect(&e, &EventiControllo::keyDown, &e, [&r, codiceDaImpostare](int i, int &c) {
         r.voci << QStringLiteral("down%1:%2").arg(i).arg(c);
         if (codiceDaImpostare >= 0)
             c = codiceDaImpostare;
-    };
-    e.keyPress = [&r](int i, int &c) { r.voci << QStringLiteral("press%1:%2").arg(i).arg(c); };
-    e.keyUp = [&r](int i) { r.voci << QStringLiteral("up%1").arg(i); };
-    e.mouseDown = [&r](int i, Qt::MouseButton) { r.voci << QStringLiteral("mdown%1").arg(i); };
-    e.mouseUp = [&r](int i, Qt::MouseButton) { r.voci << QStringLiteral("mup%1").arg(i); };
+    }, Qt::DirectConnection);
+    QObject::connect(&e, &EventiControllo::keyPress, &e, [&r](int i, int &c) {
+        r.voci << QStringLiteral("press%1:%2").arg(i).arg(c);
+    }, Qt::DirectConnection);
+    QObject::connect(&e, &EventiControllo::keyUp, &e, [&r](int i) { r.voci << QStringLiteral("up%1").arg(i); });
+    QObject::connect(&e, &EventiControllo::mouseDown, &e,
+                     [&r](int i, Qt::MouseButton) { r.voci << QStringLiteral("mdown%1").arg(i); });
+    QObject::connect(&e, &EventiControllo::mouseUp, &e,
+                     [&r](int i, Qt::MouseButton) { r.voci << QStringLiteral("mup%1").arg(i); });
 }
 } // namespace
 

@@ -1086,7 +1086,7 @@ void Partita::ricorda()
     m.figura = m_stato.Figura;
     FrmOperativo *op = m_inizio ? m_inizio->operativo() : nullptr;
     m.operativo = op;
-    m.tastoGiuOperativo = op && (op->tastoGiu() || op->tastoGiuAiuto());
+    m.tastoGiuOperativo = op && (op->tastierino().tastoGiu() || op->tastierino().tastoGiuAiuto());
     m.tastoGiuInizio = m_inizio && m_inizio->pulsantiModo().tastoGiu();
     m.interventoInVista = op && op->fraIntervento()->isEnabledTo(op);
     m.messaggi = m_avvisi.messaggi.size();
@@ -1360,10 +1360,10 @@ std::string Partita::controllaRilasci(FrmOperativo *op) const
         }
     }
     if (tastoAlModulo
-        && (op->tastoGiu() || op->tastoPremuto() || op->mouseGiu() || op->tastoGiuAiuto()
-            || op->tastoPremutoAiuto()))
+        && (op->tastierino().tastoGiu() || op->tastierino().tastoPremuto() || op->tastierino().mouseGiu()
+            || op->tastierino().tastoGiuAiuto() || op->tastierino().tastoPremutoAiuto()))
         return "un tasto rilasciato sul modulo degli esercizi non ha sbloccato i suoi fermi";
-    if (mouseAlTastierino && op->mouseGiu())
+    if (mouseAlTastierino && op->tastierino().mouseGiu())
         return "un pulsante del mouse rilasciato sul tastierino non ha sbloccato MouseGiu";
     if (tastoAiModi && (m_inizio->pulsantiModo().tastoGiu() || m_inizio->pulsantiModo().tastoPremuto()))
         return "un tasto rilasciato su un pulsante di modo non ha sbloccato TastoGiu e TastoPremuto";

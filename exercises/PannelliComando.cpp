@@ -1,0 +1,150 @@
+#include "exercises/PannelliComando.h"
+
+#include "comune/ScalaturaModulo.h"
+#include "platform/Aspetto.h"
+#include "platform/PulsanteGrande.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+using Aspetto::arial;
+using Aspetto::coloraSfondo;
+
+const QColor sfondoModulo(255, 192, 255);
+const QColor tastoNormale(255, 192, 255);
+const QColor tastoConFuoco(255, 128, 255);
+const QColor aiutoNormale(255, 224, 192);
+const QColor aiutoConFuoco(255, 192, 128);
+
+struct TastoProgetto
+{
+    const char *testo;
+    double sinistra, alto, larghezza, altezza;
+};
+constexpr std::array<TastoProgetto, Tastierino::numeroTasti> tastiProgetto{{
+    {"AGGIUNGI (+)", 90, 270, 2625, 930},
+    {"TOGLI (-)", 2805, 270, 2625, 915},
+    {"VERIFICA ", 105, 1305, 2625, 930},
+    {"AVANTI  >>", 2805, 1305, 2625, 915},
+    {"ESCI", 105, 2370, 5325, 930},
+}};
+
+PulsanteGrande *pulsanteGrande(QWidget *contenitore, const QString &testo, double punti,
+                               const QColor &colore)
+{
+    auto *b = new PulsanteGrande(testo, contenitore);
+    b->setFont(arial(punti));
+    b->setColore(colore);
+    return b;
+}
+
+QFrame *pannello(QWidget *contenitore, const QString &nome)
+{
+    auto *f = new QFrame(contenitore);
+    coloraSfondo(f, sfondoModulo);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setObjectName(nome);
+    return f;
+}
+} // namespace
+
+PannelliComando::PannelliComando(QWidget *form, ScalaturaModulo &scalatura)
+{
+    creaTastierino(form, scalatura);
+    creaAiutoEIntervento(form, scalatura);
+}
+
+void PannelliComando::creaTastierino(QWidget *form, ScalaturaModulo &scalatura)
+{
+    m_fraTastierino = pannello(form, QStringLiteral("fraTastierino"));
+    scalatura.aggiungi(m_fraTastierino, 5385, 4830, 5670, 3510);
+    for (int i = 0; i < Tastierino::numeroTasti; ++i) {
+        const TastoProgetto &t = tastiProgetto[i];
+        auto *b = pulsanteGrande(m_fraTastierino, QString::fromLatin1(t.testo), 14.25, tastoNormale);
+        b->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        scalatura.aggiungi(b, t.sinistra, t.alto, t.larghezza, t.altezza);
+        m_option1[i] = b;
+    }
+    tasto(Tasto::Verifica)->setEnabled(false);
+    QWidget::setTabOrder(tasto(Tasto::Aggiungi), tasto(Tasto::Esci));
+    QWidget::setTabOrder(tasto(Tasto::Esci), tasto(Tasto::Togli));
+    QWidget::setTabOrder(tasto(Tasto::Togli), tasto(Tasto::Verifica));
+    QWidget::setTabOrder(tasto(Tasto::Verifica), tasto(Tasto::Avanti));
+}
+
+void PannelliComando::creaAiutoEIntervento(QWidget *form, ScalaturaModulo &scalatura)
+{
+    m_fraAiuto = pannello(form, QStringLiteral("fraAiuto"));
+    scalatura.aggiungi(m_fraAiuto, 5385, 4815, 5670, 3525);
+    m_lblAiuto = new QLabel(QStringLiteral("Ti aiuto ?"), m_fraAiuto);
+    m_lblAiuto->setFont(arial(21.75));
+    m_lblAiuto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    coloraSfondo(m_lblAiuto, aiutoNormale);
+    scalatura.aggiungi(m_lblAiuto, 195, 495, 5235, 720);
+    const char *testi[] = {"SI", "NO"};
+    const double sinistre[] = {120, 2865};
+    for (int i = 0; i < 2; ++i) {
+        auto *b = pulsanteGrande(m_fraAiuto, QString::fromLatin1(testi[i]), 20.25, aiutoNormale);
+        b->setObjectName(QStringLiteral("Option3_%1").arg(i));
+        scalatura.aggiungi(b, sinistre[i], 1575, 2700, 840);
+        m_option3[i] = b;
+    }
+
+    m_fraIntervento = pannello(form, QStringLiteral("fraIntervento"));
+    scalatura.aggiungi(m_fraIntervento, 5385, 4815, 5685, 3525);
+    m_lblIntervento = new QLabel(QStringLiteral("Intervengo io"), m_fraIntervento);
+    m_lblIntervento->setFont(arial(27.75));
+    m_lblIntervento->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette p = m_lblIntervento->palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Base));
+    p.setColor(QPalette::WindowText, p.color(QPalette::Text));
+    m_lblIntervento->setPalette(p);
+    m_lblIntervento->setAutoFillBackground(true);
+    scalatura.aggiungi(m_lblIntervento, 690, 570, 4095, 1095);
+    m_optOK = pulsanteGrande(m_fraIntervento, QStringLiteral("OK"), 20.25,
+                             form->palette().color(QPalette::Button));
+    m_optOK->setObjectName(QStringLiteral("optOK"));
+    scalatura.aggiungi(m_optOK, 1110, 1872, 3330, 945);
+}
+
+void PannelliComando::disattivaTutti()
+{
+    m_fraTastierino->setEnabled(false);
+    m_fraAiuto->setEnabled(false);
+    m_fraIntervento->setEnabled(false);
+}
+
+void PannelliComando::portaInPrimoPiano(QFrame *pannello)
+{
+    disattivaTutti();
+    pannello->setEnabled(true);
+    pannello->raise();
+}
+
+void PannelliComando::impostaTastierino(const Tastierino::Stato &stato)
+{
+    for (int i = 0; i < Tastierino::numeroTasti; ++i)
+        m_option1[i]->setEnabled(stato.abilitati[i]);
+    // Before the form is shown this only records where the focus will be.
+    tasto(stato.fuoco)->setFocus(Qt::OtherFocusReason);
+}
+
+Tastierino::Abilitazioni PannelliComando::abilitati() const
+{
+    Tastierino::Abilitazioni a{};
+    for (int i = 0; i < Tastierino::numeroTasti; ++i)
+        a[i] = m_option1[i]->isEnabled();
+    return a;
+}
+
+void PannelliComando::coloraTasto(Tasto t, bool conFuoco)
+{
+    tasto(t)->setColore(conFuoco ? tastoConFuoco : tastoNormale);
+}
+
+void PannelliComando::coloraRisposta(Aiuto a, bool conFuoco)
+{
+    risposta(a)->setColore(conFuoco ? aiutoConFuoco : aiutoNormale);
+}
