@@ -1,4 +1,5 @@
-#include "ServerDiProva.h"
+#include "support/ProgrammaVero.h"
+#include "support/ServerDiProva.h"
 #include "Schede.h"
 #include "support/ContestoDiProva.h"
 #include "worksheets/FrmStampante.h"
@@ -61,9 +62,9 @@ protected:
     {
         const CasoNome &caso = GetParam();
         if (caso.codaVera) {
+            if (const std::string assente = serverDiProvaAssente(); !assente.empty())
+                GTEST_SKIP() << assente;
             CupsPrivato *cups = serverDiProva();
-            if (!cups || !cups->avviato())
-                GTEST_SKIP() << "server CUPS privato non disponibile";
             ASSERT_TRUE(cups->riavviaDemone());
             ASSERT_TRUE(cups->rimuoviTutte());
             ASSERT_TRUE(cups->aggiungiCoda(QStringLiteral("A")));
