@@ -1,4 +1,7 @@
 #include "comune/Proporzioni.h"
+#include "comune/ScalaturaModulo.h"
+
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -90,16 +93,62 @@ TEST(Proporzioni, ZeroClientGivesZeroSizesAndTheNextPassRestores)
     EXPECT_FLOAT_EQ(dopo->sinistra, 7235.516F);
 }
 
+namespace {
+
+// A form's controls under its scaling pass: the client inside a shown window, so that every
+// resize of the client reaches the pass at once, as a user dragging the window's edge does.
+struct ModuloScalato
+{
+    QWidget finestra;
+    QWidget *client = new QWidget(&finestra);
+    std::vector<QWidget *> controlli;
+    ScalaturaModulo scalatura{client, QSizeF(larghezzaInizio, altezzaInizio)};
+
+    ModuloScalato()
+    {
+        // Places of the start screen's frame, title, buttons and a thin line: sizes that do
+        // not divide evenly into pixels, so any rounding carried from one pass to the next shows.
+        for (const QRectF &posto : {QRectF(5745, 2505, 5805, 4095), QRectF(600, 150, 5130, 795),
+                                    QRectF(480, 7080, 1695, 555), QRectF(9735, 7080, 1695, 555),
+                                    QRectF(3615, 4395, 15, 1335)}) {
+            controlli.push_back(new QWidget(client));
+            scalatura.aggiungi(controlli.back(), posto);
+        }
+        scalatura.aggiungiSenzaGeometria(TipoControllo::Timer);
+        scalatura.cattura();
+        client->resize(scalatura.dimensioneProgettoPixel());
+        finestra.resize(2000, 1500);
+        finestra.show();
+    }
+
+    std::vector<QRect> posti() const
+    {
+        std::vector<QRect> risultato;
+        for (const QWidget *c : controlli)
+            risultato.push_back(c->geometry());
+        return risultato;
+    }
+};
+
+} // namespace
+
 TEST(Proporzioni, ManyResizesNeverDrift)
 {
-    Proporzioni p;
-    p.cattura({controllo(5745, 2505, 5805, 4095)}, larghezzaInizio, altezzaInizio);
-    const auto prima = p.posizione(0, 15000, 10000);
-    for (int i = 0; i < 10000; ++i)
-        (void)p.posizione(0, 100 + i, 7000 - i % 5000);
-    const auto dopo = p.posizione(0, 15000, 10000);
-    EXPECT_EQ(prima->sinistra, dopo->sinistra);
-    EXPECT_EQ(prima->altezza, dopo->altezza);
+    ModuloScalato trascinato;
+    const std::vector<QRect> progetto = trascinato.posti();
+    for (int i = 0; i < 2000; ++i)
+        trascinato.client->resize((i * 37) % 1900, (i * 53) % 1400);
+    const QSize finale(1234, 777);
+    trascinato.client->resize(finale);
+
+    ModuloScalato diretto;
+    diretto.client->resize(finale);
+    ASSERT_NE(diretto.posti(), progetto); // the last size really moves the controls
+    EXPECT_EQ(trascinato.posti(), diretto.posti());
+
+    // Back at the design size every control stands at its design place again.
+    trascinato.client->resize(trascinato.scalatura.dimensioneProgettoPixel());
+    EXPECT_EQ(trascinato.posti(), progetto);
 }
 
 TEST(Proporzioni, ZeroClientAtCaptureLeavesFieldsAtZero)

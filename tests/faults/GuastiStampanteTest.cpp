@@ -1,5 +1,6 @@
-#include "ServerDiProva.h"
+#include "support/ProgrammaVero.h"
 #include "support/Schede.h"
+#include "support/ServerDiProva.h"
 #include "support/StrumentiPdf.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/ModuloScheda.h"
@@ -21,6 +22,9 @@ using Schede::Tipo;
 
 namespace {
 
+// The private CUPS server of this program, for these tests and the printer-name ones.
+[[maybe_unused]] const auto *registrato = ::testing::AddGlobalTestEnvironment(new ServerDiProva);
+
 const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
 
 // Far beyond what a failing print needs, far below the minutes the CUPS client would wait
@@ -33,14 +37,10 @@ protected:
     void SetUp() override
     {
         cups = serverDiProva();
-        if (!cups || !cups->avviato())
-            GTEST_SKIP() << "server CUPS privato non disponibile: "
-                         << (cups ? cups->errore().toStdString() : std::string("?"));
+        if (const std::string assente = serverDiProvaAssente(); !assente.empty())
+            GTEST_SKIP() << assente;
         ASSERT_TRUE(cups->riavviaDemone());
-        ASSERT_TRUE(cups->rimuoviTutte());
-        for (const char *nome : {"A", "B", "C"})
-            ASSERT_TRUE(cups->aggiungiCoda(QString::fromLatin1(nome)));
-        ASSERT_TRUE(cups->impostaPredefinita(QStringLiteral("B")));
+        ASSERT_TRUE(cups->soloCode({"A", "B", "C"}, QStringLiteral("B")));
     }
     void TearDown() override
     {

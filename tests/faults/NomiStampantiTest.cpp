@@ -1,5 +1,6 @@
-#include "ServerDiProva.h"
+#include "support/ProgrammaVero.h"
 #include "support/Schede.h"
+#include "support/ServerDiProva.h"
 #include "support/StrumentiPdf.h"
 #include "support/ContestoDiProva.h"
 #include "worksheets/FrmStampante.h"
@@ -62,9 +63,9 @@ protected:
     {
         const CasoNome &caso = GetParam();
         if (caso.codaVera) {
+            if (const std::string assente = serverDiProvaAssente(); !assente.empty())
+                GTEST_SKIP() << assente;
             CupsPrivato *cups = serverDiProva();
-            if (!cups || !cups->avviato())
-                GTEST_SKIP() << "server CUPS privato non disponibile";
             ASSERT_TRUE(cups->riavviaDemone());
             ASSERT_TRUE(cups->rimuoviTutte());
             ASSERT_TRUE(cups->aggiungiCoda(QStringLiteral("A")));

@@ -8,9 +8,11 @@
 #include "platform/SuperficieStampa.h"
 #include "support/AvvisiRegistrati.h"
 #include "support/CupsPrivato.h"
+#include "support/LavoriNuovi.h"
 #include "support/GeneratoreFinto.h"
 #include "support/OrologioFinto.h"
 #include "support/ProgrammaVero.h"
+#include "support/ServerDiProva.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/StampaScheda.h"
 
@@ -18,9 +20,9 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QThread>
 
-#include <map>
+#include <optional>
+#include <string>
 
 using Schede::apriEChiudi;
 using Schede::etichetta;
@@ -30,22 +32,7 @@ using Esito = StampaScheda::Esito;
 
 namespace {
 
-// One private CUPS server for the whole program, started before anything asks for printers.
-CupsPrivato *cups = nullptr;
-
-class AmbienteCups : public ::testing::Environment
-{
-public:
-    void SetUp() override { cups = new CupsPrivato; }
-    void TearDown() override
-    {
-        delete cups;
-        cups = nullptr;
-    }
-};
-
-[[maybe_unused]] const auto *registrato
-    = ::testing::AddGlobalTestEnvironment(new AmbienteCups);
+[[maybe_unused]] const auto *registrato = ::testing::AddGlobalTestEnvironment(new ServerDiProva);
 
 const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
 constexpr std::array<bool, 4> tuttiMostrati = {true, true, true, true};
@@ -55,26 +42,18 @@ class StampantiVere : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (!cups || !cups->avviato())
-            GTEST_SKIP() << "server CUPS privato non disponibile: "
-                         << (cups ? cups->errore().toStdString() : std::string("?"));
-        ASSERT_TRUE(cups->rimuoviTutte());
-        for (const char *nome : {"A", "B", "C"})
-            ASSERT_TRUE(cups->aggiungiCoda(QString::fromLatin1(nome)));
-        ASSERT_TRUE(cups->impostaPredefinita(QStringLiteral("B")));
-        for (const char *nome : {"A", "B", "C"})
-            prima[nome] = cups->lavoriCompletati(QString::fromLatin1(nome)).size();
+        if (const std::string assente = serverDiProvaAssente(); !assente.empty())
+            GTEST_SKIP() << assente;
+        cups = serverDiProva();
+        ASSERT_TRUE(cups->soloCode({"A", "B", "C"}, QStringLiteral("B")));
+        lavori.emplace(*cups, QStringList{"A", "B", "C"});
     }
 
     // Jobs each queue finished since the test began.
-    int nuovi(const char *coda)
-    {
-        while (cups->lavoriInCorso())
-            QThread::msleep(100);
-        return cups->lavoriCompletati(QString::fromLatin1(coda)).size() - prima[coda];
-    }
+    int nuovi(const char *coda) { return lavori->su(QString::fromLatin1(coda)); }
 
-    std::map<std::string, int> prima;
+    CupsPrivato *cups = nullptr;
+    std::optional<LavoriNuovi> lavori;
 };
 
 } // namespace

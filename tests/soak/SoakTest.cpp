@@ -15,6 +15,8 @@
 #include "Partita.h"
 #include "Riduzione.h"
 #include "support/CupsPrivato.h"
+#include "support/LavoriNuovi.h"
+#include "support/ServerDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +26,6 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
-#include <QThread>
 
 #include <chrono>
 #include <csignal>
@@ -32,6 +33,7 @@
 #include <cstring>
 #include <iostream>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <unistd.h>
 
@@ -43,28 +45,12 @@ constexpr int stampeRealiPredefinite = 3;
 constexpr int riduzionePredefinitaSecondi = 300;
 const QString codaPdf = QStringLiteral("PDF");
 
-CupsPrivato *cups = nullptr;
-
-class AmbienteCups : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIntValue("TANDORINO_SOAK_REALI") == 0
-            && qEnvironmentVariableIsSet("TANDORINO_SOAK_REALI"))
-            return;
-        cups = new CupsPrivato;
-        if (cups->avviato() && !cups->aggiungiCoda(codaPdf))
-            std::cerr << "soak: coda cups-pdf non creata\n";
-    }
-    void TearDown() override
-    {
-        delete cups;
-        cups = nullptr;
-    }
-};
-
-[[maybe_unused]] const auto *registrato = ::testing::AddGlobalTestEnvironment(new AmbienteCups);
+// A private CUPS server with a cups-pdf queue, unless no document is to go to CUPS (the child
+// processes of a crash reduction run without one).
+const bool senzaCups = qEnvironmentVariableIsSet("TANDORINO_SOAK_REALI")
+    && qEnvironmentVariableIntValue("TANDORINO_SOAK_REALI") == 0;
+[[maybe_unused]] const auto *registrato
+    = senzaCups ? nullptr : ::testing::AddGlobalTestEnvironment(new ServerDiProva({codaPdf}));
 
 // ---- Lists of event numbers as text: "0-40,97,1200" ----
 
@@ -260,6 +246,7 @@ void soak(std::uint64_t seme)
         return;
     }
 
+    CupsPrivato *cups = serverDiProva();
     OpzioniPartita opzioni;
     opzioni.seme = seme;
     opzioni.cups = cups;
@@ -269,7 +256,9 @@ void soak(std::uint64_t seme)
     opzioni.descrivi = qEnvironmentVariableIntValue("TANDORINO_SOAK_DESCRIVI") == 1;
     semeInCorso = static_cast<std::sig_atomic_t>(seme);
 
-    const qsizetype lavoriPrima = cups && cups->avviato() ? cups->lavoriCompletati(codaPdf).size() : 0;
+    std::optional<LavoriNuovi> lavori;
+    if (cups && cups->avviato())
+        lavori.emplace(*cups, QStringList{codaPdf});
     const auto inizio = std::chrono::steady_clock::now();
     const EsitoPartita esito = giocaPartita(eventi, scelti, opzioni);
     const double secondi
@@ -296,10 +285,8 @@ void soak(std::uint64_t seme)
             EXPECT_GT(c.fineProgramma, 0);
         }
         // Every page CUPS took was printed by the cups-pdf queue.
-        if (cups && cups->avviato() && esito.conti.stampeRealiRiuscite > 0) {
-            for (int i = 0; i < 600 && cups->lavoriInCorso(); ++i)
-                QThread::msleep(100);
-            EXPECT_EQ(cups->lavoriCompletati(codaPdf).size() - lavoriPrima, esito.conti.stampeRealiRiuscite);
+        if (lavori && esito.conti.stampeRealiRiuscite > 0) {
+            EXPECT_EQ(lavori->su(codaPdf), esito.conti.stampeRealiRiuscite);
         }
         return;
     }

@@ -281,6 +281,16 @@ bool CupsPrivato::rimuoviTutte()
     return ok;
 }
 
+bool CupsPrivato::soloCode(const QStringList &code, const QString &predefinita)
+{
+    if (!rimuoviTutte())
+        return false;
+    for (const QString &coda : code)
+        if (!aggiungiCoda(coda))
+            return false;
+    return impostaPredefinita(predefinita);
+}
+
 bool CupsPrivato::fermaCoda(const QString &nome)
 {
     return comando(QStringLiteral("cupsdisable"), {nome});

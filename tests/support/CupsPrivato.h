@@ -33,6 +33,8 @@ public:
     bool impostaPredefinita(const QString &nome);
     bool rimuoviCoda(const QString &nome);
     bool rimuoviTutte();
+    // Leaves the server with these queues alone, `predefinita` the default.
+    bool soloCode(const QStringList &code, const QString &predefinita);
     // Stops the queue (cupsdisable), or makes it refuse new jobs (cupsreject).
     bool fermaCoda(const QString &nome);
     bool rifiutaLavori(const QString &nome);

@@ -1,5 +1,7 @@
 #include "support/CupsPrivato.h"
+#include "support/LavoriNuovi.h"
 #include "support/ProgrammaVero.h"
+#include "support/ServerDiProva.h"
 #include "support/StrumentiPdf.h"
 #include "support/VerificaCornice.h"
 #include "support/Schede.h"
@@ -9,10 +11,11 @@
 
 #include <QPainter>
 #include <QTest>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 
 // Real printing of the three worksheet kinds: the forms' own buttons and menu entry, the
 // system's printers through a private CUPS server, and the page read back from the PDF that
@@ -22,21 +25,7 @@ namespace {
 using Schede::Tipo;
 using Schede::testi;
 
-CupsPrivato *cups = nullptr;
-
-// The server starts before anything in the program asks for printers.
-class AmbienteCups : public ::testing::Environment
-{
-public:
-    void SetUp() override { cups = new CupsPrivato; }
-    void TearDown() override
-    {
-        delete cups;
-        cups = nullptr;
-    }
-};
-
-[[maybe_unused]] const auto *registrato = ::testing::AddGlobalTestEnvironment(new AmbienteCups);
+[[maybe_unused]] const auto *registrato = ::testing::AddGlobalTestEnvironment(new ServerDiProva);
 
 // How far a rendered cell may stray from its picture, as a mean difference per channel: the
 // pictures go through the print pipeline's re-encoding and are resampled to 144 dpi.
@@ -84,15 +73,11 @@ class StampaVera : public ::testing::TestWithParam<Tipo>
 protected:
     void SetUp() override
     {
-        if (!cups || !cups->avviato())
-            GTEST_SKIP() << "server CUPS privato non disponibile: "
-                         << (cups ? cups->errore().toStdString() : std::string("?"));
-        ASSERT_TRUE(cups->rimuoviTutte());
-        for (const char *nome : {"A", "B"}) {
-            ASSERT_TRUE(cups->aggiungiCoda(QString::fromLatin1(nome)));
-            prima[nome] = cups->lavoriCompletati(QString::fromLatin1(nome)).size();
-        }
-        ASSERT_TRUE(cups->impostaPredefinita(QStringLiteral("A")));
+        if (const std::string assente = serverDiProvaAssente(); !assente.empty())
+            GTEST_SKIP() << assente;
+        cups = serverDiProva();
+        ASSERT_TRUE(cups->soloCode({"A", "B"}, QStringLiteral("A")));
+        lavori.emplace(*cups, QStringList{"A", "B"});
         programma = std::make_unique<ProgrammaVero>();
         modulo.reset(Schede::apri(programma->contesto, programma->dialogo, GetParam()));
     }
@@ -110,12 +95,7 @@ protected:
     }
 
     // Jobs each queue finished since the test began.
-    int nuovi(const char *coda)
-    {
-        while (cups->lavoriInCorso())
-            QThread::msleep(100);
-        return cups->lavoriCompletati(QString::fromLatin1(coda)).size() - prima[coda];
-    }
+    int nuovi(const char *coda) { return lavori->su(QString::fromLatin1(coda)); }
 
     // The gallery picture each cell should show as the model holds it, in the order the page
     // draws them: row by row, the left box then the right box; the draw kind's right boxes
@@ -144,7 +124,8 @@ protected:
         return risultato;
     }
 
-    std::map<std::string, int> prima;
+    CupsPrivato *cups = nullptr;
+    std::optional<LavoriNuovi> lavori;
     std::unique_ptr<ProgrammaVero> programma;
     std::unique_ptr<ModuloScheda> modulo;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "support/CupsPrivato.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <string>
+
+// The private CUPS server of a test program that prints for real. libcups keeps the first
+// server it talks to, so the server has to be up before anything in the program asks for
+// printers: the program registers one of these as a test environment, which starts the server
+// before the first test and stops it after the last.
+//
+//   [[maybe_unused]] const auto *registrato
+//       = ::testing::AddGlobalTestEnvironment(new ServerDiProva);
+class ServerDiProva : public ::testing::Environment
+{
+public:
+    // `code`: cups-pdf queues the server gets as soon as it is up.
+    explicit ServerDiProva(QStringList code = {});
+
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    QStringList m_code;
+};
+
+// The program's server: nullptr before its first test, after its last, and in a program that
+// registered none.
+CupsPrivato *serverDiProva();
+// Why the tests cannot print for real, to be told when they are skipped; empty when the server
+// is up.
+std::string serverDiProvaAssente();
