@@ -34,7 +34,6 @@ public:
     void impostaAttesaRilascio(int millisecondi) { m_attesaRilascio = millisecondi; }
 
     void aggiungi(QWidget *controllo, int indice);
-    QWidget *controllo(int indice) const;
 
     std::function<void(int indice, int &codice)> keyDown;
     std::function<void(int indice, int &carattere)> keyPress;
