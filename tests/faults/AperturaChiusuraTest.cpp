@@ -87,7 +87,7 @@ void autore(Banco &b)
     bool chiuso = false;
     QTimer dentro;
     dentro.setSingleShot(true);
-    QObject::connect(&dentro, &QTimer::timeout, [&chiuso] {
+    QObject::connect(&dentro, &QTimer::timeout, &dentro, [&chiuso] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (auto *dialogo = qobject_cast<FrmAutore *>(w); dialogo && dialogo->isVisible()) {
                 QTest::mouseClick(dialogo->Command1(), Qt::LeftButton);

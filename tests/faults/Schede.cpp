@@ -114,7 +114,7 @@ bool dialogoDalMenu(ModuloScheda &modulo, DialogoStampante &dialogoStampante,
     // A timer of this call only: if the dialog never opens, it never fires later on.
     QTimer dentro;
     dentro.setSingleShot(true);
-    QObject::connect(&dentro, &QTimer::timeout, [&dialogoStampante, &mostrato, act] {
+    QObject::connect(&dentro, &QTimer::timeout, &dentro, [&dialogoStampante, &mostrato, act] {
         FrmStampante &dialogo = dialogoStampante.modulo();
         mostrato = dialogo.isVisible();
         if (act)
