@@ -38,14 +38,6 @@ void EventiControllo::aggiungi(QWidget *controllo, int indice)
     controllo->installEventFilter(this);
 }
 
-QWidget *EventiControllo::controllo(int indice) const
-{
-    for (const Voce &v : m_controlli)
-        if (v.indice == indice)
-            return v.controllo;
-    return nullptr;
-}
-
 int EventiControllo::indiceDi(QObject *oggetto) const
 {
     for (const Voce &v : m_controlli)

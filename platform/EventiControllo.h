@@ -34,7 +34,6 @@ public:
     void impostaAttesaRilascio(int millisecondi) { m_attesaRilascio = millisecondi; }
 
     void aggiungi(QWidget *controllo, int indice);
-    QWidget *controllo(int indice) const;
 
 Q_SIGNALS:
     void keyDown(int indice, int &codice);

@@ -14,7 +14,6 @@ public:
     PulsanteGrande(const QString &testo, QWidget *parent = nullptr);
 
     void setColore(const QColor &colore);
-    QColor colore() const { return m_colore; }
 
     // A dotted focus frame, for buttons whose colour does not change with the focus.
     void setCorniceFuoco(bool mostra);

@@ -232,14 +232,6 @@ bool prontaPerUnLavoro(const cups_dest_t *d)
 
 } // namespace
 
-bool StampantiSistema::pronta(const QString &nome)
-{
-    const Connessione connessione;
-    const Destinazioni destinazioni(connessione);
-    const cups_dest_t *d = destinazioni.cerca(nome);
-    return d && prontaPerUnLavoro(d);
-}
-
 std::unique_ptr<SuperficieStampa> StampantiSistema::apriDocumento(const QString &nome)
 {
     // A stopped printer would keep the job waiting and one refusing jobs would drop it: neither

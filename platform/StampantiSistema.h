@@ -17,11 +17,7 @@ public:
     std::unique_ptr<SuperficieStampa> apriDocumento(const QString &nome) override;
 
     // The name the print jobs carry in the queue (tests use it to find their own output).
-    void impostaTitoloLavoro(const QString &titolo) { m_titoloLavoro = titolo; }
     const QString &titoloLavoro() const { return m_titoloLavoro; }
-
-    // Whether the named printer exists and is ready to take a job now.
-    static bool pronta(const QString &nome);
 
 private:
     QString m_titoloLavoro;

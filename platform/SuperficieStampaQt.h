@@ -36,8 +36,6 @@ public:
     bool fineDocumento() override;
     void annulla() override;
 
-    int puntiPerPollice() const { return m_dpi; }
-
 private:
     // Twips from the top-left corner of the printable area to printer dots on the painter.
     double inPunti(double twips) const;

@@ -14,7 +14,6 @@ public:
     // Uses the logical DPI of the primary screen (96 when there is no screen yet).
     static Twips schermo();
 
-    double dpi() const { return m_dpi; }
     double inPixel(double twips) const { return twips * m_dpi / perPollice; }
     double daPixel(double pixel) const { return pixel * perPollice / m_dpi; }
     int inPixelInteri(double twips) const;

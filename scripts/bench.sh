@@ -6,8 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/dipendenze.sh
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench --target bench >/dev/null
+# Quiet builds: no progress lines before the tables, but every compiler message still shows.
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF --log-level=WARNING
+cmake --build build-bench --target bench -- --quiet
 
 pulizia=()
 trap 'for p in "${pulizia[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT

@@ -2,13 +2,18 @@
 # Installs the Debian packages Tandorino needs to build, run and test, when they are missing.
 set -euo pipefail
 
+# Each for a reason: the build (compilers, Qt with its tools and the SVG module for the
+# pictures, the OpenGL headers Qt's CMake files ask for, GoogleTest, the CUPS headers); the
+# program (the xcb platform plugin, metric-compatible Arial); the printing tests (a private
+# cupsd with lpadmin and friends, the cups-pdf backend, poppler's pdfinfo, pdftotext,
+# pdftoppm and pdfimages to read the pages back); the start-up benchmark (Xvfb, openbox).
 pacchetti=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev libcups2-dev
     fonts-liberation
-    cups cups-client cups-bsd printer-driver-cups-pdf
-    poppler-utils xvfb openbox xauth x11-utils imagemagick
+    cups cups-client printer-driver-cups-pdf
+    poppler-utils xvfb openbox
 )
 
 mancanti=()
@@ -22,4 +27,5 @@ echo "Installo: ${mancanti[*]}"
 sudo=""
 [[ $(id -u) -eq 0 ]] || sudo="sudo"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${mancanti[@]}" >/dev/null
+# Through env, so that the variable survives sudo (which drops the caller's environment).
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${mancanti[@]}" >/dev/null

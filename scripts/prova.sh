@@ -6,13 +6,15 @@ cd "$(dirname "$0")/.."
 scripts/dipendenze.sh
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+# Warnings are errors in both builds; the sanitized one sees code paths the other inlines away.
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+    -DTANDORINO_WERROR=ON
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure
 
 # Light optimisation and line tables only: reports keep file and line, the build stays quick.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DTANDORINO_SANITIZE=ON >/dev/null
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DTANDORINO_SANITIZE=ON -DTANDORINO_WERROR=ON
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

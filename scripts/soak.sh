@@ -24,7 +24,9 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 # The folder of an existing build is used as it is; otherwise one is made.
 cartella="${TANDORINO_SOAK_BUILD:-build}"
 if [[ ! -f "$cartella/build.ninja" ]]; then
-    cmake -S . -B "$cartella" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+    cmake -S . -B "$cartella" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+        --log-level=WARNING
 fi
-cmake --build "$cartella" --target test_soak >/dev/null
+# Quiet: no progress lines before the soak's own report, but every compiler message shows.
+cmake --build "$cartella" --target test_soak -- --quiet
 exec "$cartella/tests/soak/test_soak" --gtest_filter='Soak.*'

@@ -41,6 +41,9 @@ TEST(TwipsRectangle, RoundsEdgesSoNeighboursKeepTouching)
 
 TEST(TwipsRectangle, NonPositiveDpiFallsBackTo96)
 {
-    EXPECT_DOUBLE_EQ(Twips(0).dpi(), 96.0);
-    EXPECT_DOUBLE_EQ(Twips(-5).dpi(), 96.0);
+    // An inch of twips is then 96 pixels, and pixels come back to the same twips.
+    for (const double dpi : {0.0, -5.0}) {
+        EXPECT_DOUBLE_EQ(Twips(dpi).inPixel(Twips::perPollice), 96.0);
+        EXPECT_DOUBLE_EQ(Twips(dpi).daPixel(96.0), Twips::perPollice);
+    }
 }
