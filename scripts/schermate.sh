@@ -51,7 +51,7 @@ fi
 
 scripts/dipendenze.sh
 mancanti=()
-for p in xdotool faketime libfaketime; do
+for p in xdotool faketime libfaketime imagemagick; do
     stato=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
     [[ "$stato" == "install ok installed" ]] || mancanti+=("$p")
 done
@@ -174,7 +174,11 @@ avvia_display() { # width height
 finestra() {
     local id
     id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1) || true
-    [[ -n "$id" ]] || { echo "finestra non comparsa: $1" >&2; exit 1; }
+    if [[ -z "$id" ]]; then
+        echo "finestra non comparsa: $1" >&2
+        cat "$tmp"/programma-*.log >&2 2>/dev/null || true
+        exit 1
+    fi
     echo "$id"
 }
 
