@@ -72,7 +72,7 @@ else
     fi
     cmake --build build --target tandorino >/dev/null
     # The program is built in the app folder; older trees built it at the top.
-    programma=$(realpath build/app/tandorino 2>/dev/null || realpath build/tandorino)
+    programma=$(realpath build/tandorino)
 fi
 [[ -x "$programma" ]] || { echo "programma non trovato: $programma" >&2; exit 2; }
 uscita=$(realpath -m "${2:-schermate}")
