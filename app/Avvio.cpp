@@ -5,6 +5,7 @@
 #include "comune/StatoEsercizio.h"
 #include "platform/Avvisi.h"
 #include "platform/GeneratoreCasuale.h"
+#include "platform/InSottofondo.h"
 #include "platform/Orologio.h"
 #include "platform/StampantiSistema.h"
 #include "worksheets/DialogoStampante.h"
@@ -84,9 +85,14 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
         if (sonda)
             sonda(inizio);
         inizio.showMaximized();
+        // The first frame does not wait for the printers: their default comes when it comes.
+        contesto.cercaStampantePredefinita(&inizio);
         esito = QApplication::exec();
         // Forms closed at the end are deleted before the context they refer to.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    // A print or a question to the printers still on a worker has been told to give up by its
+    // form; the printers it uses must outlive it.
+    InSottofondo::attendiTutti();
     return esito;
 }

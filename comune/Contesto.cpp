@@ -1,6 +1,7 @@
 #include "comune/Contesto.h"
 
 #include "comune/Galleria.h"
+#include "platform/InSottofondo.h"
 #include "platform/Stampanti.h"
 
 Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvisi,
@@ -10,7 +11,6 @@ Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvis
     , m_avvisi(avvisi)
     , m_stampanti(stampanti)
     , m_esercizio(esercizio)
-    , m_stampanteCorrente(stampanti.predefinita())
 {
 }
 
@@ -21,4 +21,23 @@ const Galleria &Contesto::galleria()
     if (!m_galleria)
         m_galleria = std::make_unique<Galleria>();
     return *m_galleria;
+}
+
+void Contesto::impostaStampanteCorrente(const QString &nome)
+{
+    m_stampanteCorrente = nome;
+    m_stampanteScelta = true;
+}
+
+void Contesto::stampantePredefinitaLetta(const QString &nome)
+{
+    if (!m_stampanteScelta)
+        m_stampanteCorrente = nome;
+}
+
+void Contesto::cercaStampantePredefinita(QObject *destinatario)
+{
+    InSottofondo::esegui(
+        destinatario, [&stampanti = m_stampanti] { return stampanti.predefinita(); },
+        [this](const QString &nome) { stampantePredefinitaLetta(nome); });
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 class Avvisi;
+class QObject;
 class Galleria;
 class GeneratoreCasuale;
 class Orologio;
@@ -32,8 +33,16 @@ public:
     const Galleria &galleria();
 
     // The printer every worksheet prints on: the system default at start, then the user's choice.
+    // Empty until the printers have named their default, or when there is none.
     const QString &stampanteCorrente() const { return m_stampanteCorrente; }
-    void impostaStampanteCorrente(const QString &nome) { m_stampanteCorrente = nome; }
+    // The user's choice: it stands for the rest of the run.
+    void impostaStampanteCorrente(const QString &nome);
+    // The system's default, once read: it becomes the current printer unless the user has
+    // already chosen one.
+    void stampantePredefinitaLetta(const QString &nome);
+    // Reads the default on a worker, so that start-up never waits on the printers; the answer
+    // is taken only while `destinatario` still exists.
+    void cercaStampantePredefinita(QObject *destinatario);
 
 private:
     Orologio &m_orologio;
@@ -43,4 +52,5 @@ private:
     StatoEsercizio &m_esercizio;
     std::unique_ptr<Galleria> m_galleria;
     QString m_stampanteCorrente;
+    bool m_stampanteScelta = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/StampantiSistema.h"
 
+#include "platform/Interruzione.h"
 #include "platform/SuperficieStampaQt.h"
 
 #include <QPageLayout>
@@ -15,11 +16,21 @@ QString daCups(const char *testo)
     return testo ? QString::fromUtf8(testo) : QString();
 }
 
-// How long the server may stay silent within one exchange before the program gives up on it.
-// It normally answers at once; one that has stopped answering (hung, swamped, a network server
-// gone quiet) would otherwise freeze the form for minutes, the CUPS client's own patience.
+// How long the server may stay silent within one exchange before the program gives up on it,
+// when no interruption governs the calling thread. It normally answers at once; one that has
+// stopped answering (hung, swamped, a network server gone quiet) would otherwise hold the
+// caller for minutes, the CUPS client's own patience.
 constexpr double silenzioMassimoSecondi = 2.0;
 constexpr int collegamentoMassimoMs = 3000;
+// Under an interruption a silent server is waited for in short steps, each time asking the
+// interruption whether to go on: a driverless printer that takes seconds to answer its first job
+// still prints, and "Annulla" or the end of the time allowed is obeyed within a step.
+constexpr double passoAttesaSecondi = 0.2;
+
+int continuaAttesa(http_t *, void *dati)
+{
+    return static_cast<const Interruzione *>(dati)->continua() ? 1 : 0;
+}
 
 // A connection of our own to the server the environment names, with that limit on every wait
 // (the library's shared connection cannot be given one). It exists only if the server answered
@@ -34,7 +45,11 @@ public:
     {
         if (!m_http)
             return;
-        httpSetTimeout(m_http, silenzioMassimoSecondi, nullptr, nullptr);
+        if (const Interruzione *interruzione = Interruzione::attiva())
+            httpSetTimeout(m_http, passoAttesaSecondi, continuaAttesa,
+                           const_cast<Interruzione *>(interruzione));
+        else
+            httpSetTimeout(m_http, silenzioMassimoSecondi, nullptr, nullptr);
         ipp_t *risposta = cupsDoRequest(m_http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
         if (risposta) {
             ippDelete(risposta);
@@ -103,8 +118,13 @@ int statoLavoro(http_t *http, int lavoro)
 // Sends a finished PDF to the printer as one job; true only when the server took all of it.
 bool inviaLavoro(const QByteArray &codaUtf8, const QByteArray &titoloUtf8, const QByteArray &pdf)
 {
+    // A print the user has cancelled, or that ran out of time, sends nothing more.
+    const Interruzione *interruzione = Interruzione::attiva();
+    const auto interrotta = [interruzione] { return interruzione && !interruzione->continua(); };
+    if (interrotta())
+        return false;
     const Connessione connessione;
-    if (!connessione)
+    if (!connessione || interrotta())
         return false;
     http_t *http = connessione.http();
     const int lavoro = cupsCreateJob(http, codaUtf8.constData(),
@@ -125,6 +145,8 @@ bool inviaLavoro(const QByteArray &codaUtf8, const QByteArray &titoloUtf8, const
         const int stato = statoLavoro(http, lavoro);
         riuscito = stato != IPP_JSTATE_ABORTED && stato != IPP_JSTATE_CANCELED;
     }
+    // "Annulla" withdraws the job even when the server has taken all of it.
+    riuscito = riuscito && !interrotta();
     if (!riuscito)
         cupsCancelJob2(http, codaUtf8.constData(), lavoro, 0);
     return riuscito;

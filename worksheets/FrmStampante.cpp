@@ -1,6 +1,8 @@
 #include "worksheets/FrmStampante.h"
 
 #include "comune/Contesto.h"
+#include "platform/InSottofondo.h"
+#include "platform/Interruzione.h"
 #include "platform/Stampanti.h"
 #include "platform/Twips.h"
 #include "platform/Aspetto.h"
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextLayout>
+#include <chrono>
 
 namespace {
 
@@ -22,6 +25,15 @@ const QColor sfondo(255, 255, 192);
 const QString testoPredefinita = QStringLiteral("La stampante predefinita è ");
 const QString testoScelta = QStringLiteral("La stampante scelta è ");
 const QString nessunaStampante = QStringLiteral("Nessuna stampante installata.");
+// How long the dialog waits for the printers to answer at all.
+constexpr std::chrono::seconds attesaMassima{60};
+
+// What the printers said when the dialog was loaded.
+struct Elenco
+{
+    QStringList nomi;
+    QString predefinita;
+};
 
 // Keeps Return and Enter away from the combo box's text field: typing there is never a choice.
 class SoloTesto : public QObject
@@ -127,13 +139,32 @@ void FrmStampante::mostraModale()
 
 void FrmStampante::Form_Load()
 {
-    RiempiStampanti();
-    MostraPredefinita();
+    // The printers are asked on a worker; the dialog opens at once and fills when they answer.
+    // The default is asked too if the start-up's question has not been answered yet.
+    ++m_attese;
+    InSottofondo::esegui(
+        this,
+        [&stampanti = m_contesto.stampanti(), serve = m_contesto.stampanteCorrente().isEmpty()] {
+            const Interruzione limite(attesaMassima);
+            const Interruzione::Ambito ambito(limite);
+            Elenco elenco;
+            elenco.nomi = stampanti.nomi();
+            if (serve)
+                elenco.predefinita = stampanti.predefinita();
+            return elenco;
+        },
+        [this](const Elenco &elenco) {
+            if (!elenco.predefinita.isEmpty())
+                m_contesto.stampantePredefinitaLetta(elenco.predefinita);
+            RiempiStampanti(elenco.nomi);
+            MostraPredefinita();
+            --m_attese;
+            Q_EMIT aggiornato();
+        });
 }
 
-void FrmStampante::RiempiStampanti()
+void FrmStampante::RiempiStampanti(const QStringList &nomi)
 {
-    const QStringList nomi = m_contesto.stampanti().nomi();
     if (nomi.isEmpty()) {
         // Nothing to choose from: the list stays empty and closed.
         m_combo1->setEditText(QString());
@@ -161,9 +192,25 @@ void FrmStampante::Combo1_Click()
         m_primoClickFatto = true;
         return;
     }
-    // The list may be out of date: only a printer that is still installed can be chosen.
-    const QString testo = m_combo1->currentText();
-    const QStringList installate = m_contesto.stampanti().nomi();
+    // The list may be out of date: only a printer that is still installed can be chosen, and
+    // the printers are asked on a worker.
+    ++m_attese;
+    InSottofondo::esegui(
+        this,
+        [&stampanti = m_contesto.stampanti()] {
+            const Interruzione limite(attesaMassima);
+            const Interruzione::Ambito ambito(limite);
+            return stampanti.nomi();
+        },
+        [this, testo = m_combo1->currentText()](const QStringList &installate) {
+            sceltaVerificata(testo, installate);
+            --m_attese;
+            Q_EMIT aggiornato();
+        });
+}
+
+void FrmStampante::sceltaVerificata(const QString &testo, const QStringList &installate)
+{
     for (const QString &nome : installate) {
         if (nome == testo) {
             m_contesto.impostaStampanteCorrente(nome);

@@ -20,11 +20,19 @@ public:
     // Shows the dialog modally; returns when "C H I U D I" hides it.
     void mostraModale();
 
+    // Whether an answer from the printers is still awaited (the list, or the check of a choice).
+    bool inAttesa() const { return m_attese > 0; }
+
+Q_SIGNALS:
+    // An answer from the printers has been shown: the list and the default, or a choice.
+    void aggiornato();
+
 private:
     void Form_Load();
-    void RiempiStampanti();
+    void RiempiStampanti(const QStringList &nomi);
     void MostraPredefinita();
     void Combo1_Click();
+    void sceltaVerificata(const QString &testo, const QStringList &installate);
     void Command2_Click();
 
     // The caption of a label: the text, a line break, then the printer's name, fitted so that
@@ -37,4 +45,5 @@ private:
     QLabel *m_label2;
     QLabel *m_label1;
     bool m_primoClickFatto = false;
+    int m_attese = 0;
 };

@@ -6,15 +6,26 @@
 #include "platform/PulsanteGrande.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/DialogoStampante.h"
+#include "worksheets/StampaInCorso.h"
 #include "worksheets/StampaScheda.h"
 #include "platform/Aspetto.h"
+#include "platform/Avvisi.h"
+#include "platform/InSottofondo.h"
+#include "platform/Interruzione.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
+#include <chrono>
 
 namespace {
+const QString problemaStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+// A server that takes seconds over a driverless printer's first job still prints; one that
+// never answers is given up after this.
+constexpr std::chrono::seconds tempoMassimoStampa{60};
 const QColor coloreModulo(255, 192, 255);
 const QColor coloreTitolo(192, 0, 0);
 const QColor coloreRosa(255, 128, 255); // the graphical buttons
@@ -98,10 +109,63 @@ void ModuloScheda::preparaApertura()
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
+ModuloScheda::~ModuloScheda()
+{
+    // A print still under way gives up, so that its worker lets go of the printers soon.
+    if (m_interruzione)
+        m_interruzione->annulla();
+}
+
 void ModuloScheda::stampaPagina(const QString &messaggioIncompleta)
 {
-    StampaScheda(m_contesto).stampa(this, m_modello.mostrati(), messaggioIncompleta,
-                                    contenutoPagina());
+    if (m_stampaInCorso)
+        return;
+    const auto &mostrati = m_modello.mostrati();
+    if (!std::all_of(mostrati.begin(), mostrati.end(), [](bool m) { return m; })) {
+        m_contesto.avvisi().mostra(this, messaggioIncompleta);
+        Q_EMIT stampaConclusa();
+        return;
+    }
+
+    // Every exchange with the printers happens on a worker; the form only waits, painted.
+    m_interruzione = std::make_shared<Interruzione>(tempoMassimoStampa);
+    m_stampaInCorso = new StampaInCorso(this, m_interruzione);
+    StampaInCorso *corsa = m_stampaInCorso;
+    connect(corsa, &StampaInCorso::annullata, this, [this] { concludiStampa(false); });
+    InSottofondo::esegui(
+        corsa,
+        [&stampanti = m_contesto.stampanti(), interruzione = m_interruzione,
+         stampante = m_contesto.stampanteCorrente(), pagina = contenutoPagina()] {
+            const Interruzione::Ambito ambito(*interruzione);
+            return StampaScheda::stampa(stampanti, stampante, pagina);
+        },
+        [this, corsa](StampaScheda::Esito esito) {
+            // A print given up with "Annulla" has been dealt with already.
+            if (m_stampaInCorso == corsa)
+                concludiStampa(esito == StampaScheda::Esito::Stampata);
+        });
+}
+
+void ModuloScheda::concludiStampa(bool riuscita)
+{
+    StampaInCorso *corsa = m_stampaInCorso;
+    m_stampaInCorso = nullptr;
+    corsa->termina();
+    corsa->deleteLater();
+    m_interruzione.reset();
+    if (!riuscita)
+        m_contesto.avvisi().mostra(this, problemaStampa);
+    Q_EMIT stampaConclusa();
+}
+
+bool ModuloScheda::stampaInCorso() const
+{
+    return m_stampaInCorso != nullptr;
+}
+
+QWidget *ModuloScheda::finestraStampaInCorso() const
+{
+    return m_stampaInCorso ? m_stampaInCorso->finestra() : nullptr;
 }
 
 void ModuloScheda::closeEvent(QCloseEvent *event)

@@ -4,11 +4,15 @@
 #include "worksheets/ModelloScheda.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSizeF>
+#include <memory>
 
 class CasellaFigura;
 class Contesto;
 class DialogoStampante;
+class Interruzione;
+class StampaInCorso;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -32,9 +36,18 @@ public:
     // The page as "STAMPA" would print it now, computed from the model.
     ContenutoPagina contenutoPagina() const;
 
+    ~ModuloScheda() override;
+
+    // Whether a page of this form is on its way to the printer; the form takes no input then.
+    bool stampaInCorso() const;
+    // The window that comes up when the printer is slow to answer, while it is up.
+    QWidget *finestraStampaInCorso() const;
+
 Q_SIGNALS:
     // The form is closing and asks for the start screen to come back to the front.
     void tornaInizio();
+    // A press of "STAMPA" has been dealt with: printed, failed, cancelled or refused.
+    void stampaConclusa();
 
 protected:
     ModuloScheda(Contesto &contesto, DialogoStampante &dialogo, ModelloScheda::Tipo tipo,
@@ -61,10 +74,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void concludiStampa(bool riuscita);
+
     Contesto &m_contesto;
     DialogoStampante &m_dialogoStampante;
     QWidget *m_client;
     ScalaturaModulo *m_scalatura;
     ModelloScheda m_modello;
     bool m_inChiusura = false;
+    QPointer<StampaInCorso> m_stampaInCorso;
+    std::shared_ptr<Interruzione> m_interruzione;
 };

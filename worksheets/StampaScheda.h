@@ -2,23 +2,16 @@
 
 #include "worksheets/ContenutoPagina.h"
 
-#include <array>
+class Stampanti;
 
-class Contesto;
-class QWidget;
-
-// Prints one worksheet page on the program's current printer: the check that all four sets
-// were prepared, the heading, the four rows of boxes with their pictures, the end of the document.
+// Prints one worksheet page on a printer: the heading, the four rows of boxes with their
+// pictures, the end of the document. It runs on a worker thread while the form waits, so it
+// touches no widget and shows no message: the form tells the user how it went.
 class StampaScheda
 {
 public:
-    enum class Esito { Incompleta, Stampata, Fallita };
+    enum class Esito { Stampata, Fallita };
 
-    explicit StampaScheda(Contesto &contesto);
-
-    Esito stampa(QWidget *genitore, const std::array<bool, 4> &mostrati,
-                 const QString &messaggioIncompleta, const ContenutoPagina &pagina);
-
-private:
-    Contesto &m_contesto;
+    static Esito stampa(Stampanti &stampanti, const QString &stampante,
+                        const ContenutoPagina &pagina);
 };

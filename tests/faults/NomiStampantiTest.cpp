@@ -112,6 +112,7 @@ TEST_P(NomiDiStampante, SiSceglieSiLeggeTaleEQualeESiStampa)
         EXPECT_TRUE(sulloSchermo(d, vista->window()->geometry()));
         vista->setCurrentIndex(vista->model()->index(indice, 0));
         QTest::keyClick(vista, Qt::Key_Return);
+        Schede::attendiRisposte(d);
 
         // The name is shown as the characters it is made of, shortened if it has to be.
         EXPECT_EQ(combo->currentText(), nome);

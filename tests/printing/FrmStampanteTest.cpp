@@ -100,6 +100,7 @@ TEST_F(TreStampanti, ScrivereNelCampoNonSceglie)
 
 TEST_F(TreStampanti, StampanteToltaDopoLElencoLasciaLaCorrente)
 {
+    Schede::attendiRisposte(dialogo);
     c.stampanti.elenco.removeAll(QStringLiteral("C"));
     scegli(dialogo, 2);
     EXPECT_EQ((*c).stampanteCorrente(), QStringLiteral("B"));

@@ -34,8 +34,6 @@ namespace {
 
 [[maybe_unused]] const auto *registrato = ::testing::AddGlobalTestEnvironment(new ServerDiProva);
 
-const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
-constexpr std::array<bool, 4> tuttiMostrati = {true, true, true, true};
 
 class StampantiVere : public ::testing::Test
 {
@@ -74,10 +72,8 @@ TEST_F(StampantiVere, LaSceltaDelDialogoRiceveLaPagina)
     EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
 
     const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SinistraEDestra, 7);
-    StampaScheda stampa(programma.contesto);
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QStringLiteral("Completa la scheda"), pagina),
+    EXPECT_EQ(StampaScheda::stampa(programma.stampanti, programma.contesto.stampanteCorrente(), pagina),
               Esito::Stampata);
-    EXPECT_TRUE(programma.avvisi.messaggi.isEmpty());
     const QString pdf = cups->attendiPdf(programma.stampanti.titoloLavoro());
     verificaPaginaStampata(pdf, pagina, 7);
     EXPECT_EQ(nuovi("C"), 1);
@@ -95,8 +91,7 @@ TEST_F(StampantiVere, PaginaDelDisegnoSullaPredefinita)
 {
     ProgrammaVero programma;
     const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SoloSinistra, 12);
-    StampaScheda stampa(programma.contesto);
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QStringLiteral("Completa la scheda "), pagina),
+    EXPECT_EQ(StampaScheda::stampa(programma.stampanti, programma.contesto.stampanteCorrente(), pagina),
               Esito::Stampata);
     verificaPaginaStampata(cups->attendiPdf(programma.stampanti.titoloLavoro()), pagina, 12);
     EXPECT_EQ(nuovi("B"), 1);
@@ -110,10 +105,8 @@ TEST_F(StampantiVere, SenzaStampantiIlProgrammaVaAvanti)
     FrmStampante &dialogo = programma.dialogo.modulo();
     EXPECT_TRUE(apriEChiudi(dialogo));
     EXPECT_EQ(lista(dialogo)->count(), 0);
-    StampaScheda stampa(programma.contesto);
     const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SoloSinistra, 3);
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Fallita);
-    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+    EXPECT_EQ(StampaScheda::stampa(programma.stampanti, programma.contesto.stampanteCorrente(), pagina), Esito::Fallita);
     EXPECT_FALSE(cups->lavoriInCorso());
 }
 
@@ -121,6 +114,7 @@ TEST_F(StampantiVere, StampanteToltaDopoLElenco)
 {
     ProgrammaVero programma;
     FrmStampante &dialogo = programma.dialogo.modulo();
+    Schede::attendiRisposte(dialogo);
     ASSERT_TRUE(cups->rimuoviCoda(QStringLiteral("C")));
     scegli(dialogo, 2);
     EXPECT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("B"));
@@ -133,10 +127,8 @@ TEST_F(StampantiVere, StampanteToltaDopoLaScelta)
     FrmStampante &dialogo = programma.dialogo.modulo();
     scegli(dialogo, 2);
     ASSERT_TRUE(cups->rimuoviCoda(QStringLiteral("C")));
-    StampaScheda stampa(programma.contesto);
     const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SoloSinistra, 3);
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Fallita);
-    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+    EXPECT_EQ(StampaScheda::stampa(programma.stampanti, programma.contesto.stampanteCorrente(), pagina), Esito::Fallita);
     // Not quietly sent to the default printer instead.
     EXPECT_EQ(nuovi("B"), 0);
     EXPECT_EQ(nuovi("A"), 0);
@@ -163,10 +155,8 @@ TEST_P(StampanteFuoriServizio, LaStampaFallisceEdEDetta)
     scegli(dialogo, 2);
     ASSERT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
     ASSERT_TRUE(GetParam().azione(*cups, QStringLiteral("C")));
-    StampaScheda stampa(programma.contesto);
     const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SinistraEDestra, 3);
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Fallita);
-    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+    EXPECT_EQ(StampaScheda::stampa(programma.stampanti, programma.contesto.stampanteCorrente(), pagina), Esito::Fallita);
     EXPECT_EQ(nuovi("C"), 0);
     EXPECT_EQ(nuovi("B"), 0);
     EXPECT_FALSE(cups->lavoriInCorso());
@@ -190,9 +180,8 @@ TEST_F(StampantiVere, NomeSconosciutoNonVaSullaPredefinita)
 TEST_F(StampantiVere, UnaStampaUnLavoro)
 {
     ProgrammaVero programma;
-    StampaScheda stampa(programma.contesto);
     const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SinistraEDestra, 1);
-    ASSERT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Stampata);
-    ASSERT_EQ(stampa.stampa(nullptr, tuttiMostrati, QString(), pagina), Esito::Stampata);
+    ASSERT_EQ(StampaScheda::stampa(programma.stampanti, programma.contesto.stampanteCorrente(), pagina), Esito::Stampata);
+    ASSERT_EQ(StampaScheda::stampa(programma.stampanti, programma.contesto.stampanteCorrente(), pagina), Esito::Stampata);
     EXPECT_EQ(nuovi("B"), 2);
 }

@@ -8,10 +8,6 @@ using Tipo = SuperficieRegistrata::Tipo;
 
 namespace {
 
-const QString problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
-const QString incompleta = QStringLiteral(" Completa la scheda");
-constexpr std::array<bool, 4> tuttiMostrati = {true, true, true, true};
-
 ContenutoPagina pagina()
 {
     ContenutoPagina p;
@@ -26,44 +22,14 @@ ContenutoPagina pagina()
     return p;
 }
 
-struct CasoControllo
-{
-    const char *nome;
-    std::array<bool, 4> mostrati;
-};
-
-class ControlloDellaScheda : public ::testing::TestWithParam<CasoControllo>
-{
-};
-
 } // namespace
-
-TEST_P(ControlloDellaScheda, UnInsiemeNonPreparatoFermaLaStampa)
-{
-    ContestoDiProva c({QStringLiteral("A")}, QStringLiteral("A"));
-    StampaScheda stampa(*c);
-    EXPECT_EQ(stampa.stampa(nullptr, GetParam().mostrati, incompleta, pagina()), Esito::Incompleta);
-    EXPECT_EQ(c.avvisi.messaggi, QStringList{incompleta});
-    EXPECT_TRUE(c.stampanti.documenti.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Insiemi, ControlloDellaScheda,
-    ::testing::Values(CasoControllo{"Nessuno", {false, false, false, false}},
-                      CasoControllo{"SoloIlPrimo", {true, false, false, false}},
-                      CasoControllo{"MancaIlSecondo", {true, false, true, true}},
-                      CasoControllo{"MancaIlTerzo", {true, true, false, true}},
-                      CasoControllo{"MancaIlQuarto", {true, true, true, false}}),
-    [](const auto &info) { return std::string(info.param.nome); });
 
 TEST(StampaDellaScheda, UnaPaginaSullaStampanteCorrente)
 {
     ContestoDiProva c({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")},
                       QStringLiteral("B"));
     (*c).impostaStampanteCorrente(QStringLiteral("C"));
-    StampaScheda stampa(*c);
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, pagina()), Esito::Stampata);
-    EXPECT_TRUE(c.avvisi.messaggi.isEmpty());
+    EXPECT_EQ(StampaScheda::stampa(c.stampanti, (*c).stampanteCorrente(), pagina()), Esito::Stampata);
     ASSERT_EQ(c.stampanti.documenti.size(), 1u);
     EXPECT_EQ(c.stampanti.documenti[0].stampante, QStringLiteral("C"));
     const auto *doc = c.stampanti.documenti[0].superficie;
@@ -75,10 +41,9 @@ TEST(StampaDellaScheda, UnaPaginaSullaStampanteCorrente)
 TEST(StampaDellaScheda, DueStampeDannoLaStessaPagina)
 {
     ContestoDiProva c({QStringLiteral("A")}, QStringLiteral("A"));
-    StampaScheda stampa(*c);
     const ContenutoPagina p = pagina();
-    ASSERT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, p), Esito::Stampata);
-    ASSERT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, p), Esito::Stampata);
+    ASSERT_EQ(StampaScheda::stampa(c.stampanti, (*c).stampanteCorrente(), p), Esito::Stampata);
+    ASSERT_EQ(StampaScheda::stampa(c.stampanti, (*c).stampanteCorrente(), p), Esito::Stampata);
     ASSERT_EQ(c.stampanti.documenti.size(), 2u);
     const auto &prima = c.stampanti.documenti[0].superficie->operazioni();
     const auto &seconda = c.stampanti.documenti[1].superficie->operazioni();
@@ -102,13 +67,11 @@ class StampanteAssente : public ::testing::TestWithParam<CasoSenzaStampante>
 {
 };
 
-TEST_P(StampanteAssente, LIntestazioneAvvisaUnaVoltaENienteSiStampa)
+TEST_P(StampanteAssente, NienteSiStampa)
 {
     const auto &caso = GetParam();
     ContestoDiProva c(caso.installate, caso.corrente);
-    StampaScheda stampa(*c);
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, pagina()), Esito::Fallita);
-    EXPECT_EQ(c.avvisi.messaggi, QStringList{problema});
+    EXPECT_EQ(StampaScheda::stampa(c.stampanti, (*c).stampanteCorrente(), pagina()), Esito::Fallita);
     EXPECT_TRUE(c.stampanti.documenti.empty());
 }
 
@@ -129,21 +92,18 @@ class GuastoDuranteLaStampa : public ::testing::TestWithParam<CasoGuasto>
 {
 };
 
-TEST_P(GuastoDuranteLaStampa, UnSoloAvvisoEDocumentoAbbandonato)
+TEST_P(GuastoDuranteLaStampa, DocumentoAbbandonato)
 {
     ContestoDiProva c({QStringLiteral("A")}, QStringLiteral("A"));
     c.stampanti.falliscaDa = GetParam().operazione;
-    StampaScheda stampa(*c);
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, pagina()), Esito::Fallita);
-    EXPECT_EQ(c.avvisi.messaggi, QStringList{problema});
+    EXPECT_EQ(StampaScheda::stampa(c.stampanti, (*c).stampanteCorrente(), pagina()), Esito::Fallita);
     ASSERT_EQ(c.stampanti.documenti.size(), 1u);
     EXPECT_TRUE(c.stampanti.documenti[0].superficie->annullato());
     EXPECT_EQ(c.stampanti.documenti[0].superficie->conta(Tipo::Fine), 0);
 
     // The form goes on: the next print on a working printer succeeds.
     c.stampanti.falliscaDa.reset();
-    EXPECT_EQ(stampa.stampa(nullptr, tuttiMostrati, incompleta, pagina()), Esito::Stampata);
-    EXPECT_EQ(c.avvisi.messaggi.size(), 1);
+    EXPECT_EQ(StampaScheda::stampa(c.stampanti, (*c).stampanteCorrente(), pagina()), Esito::Stampata);
 }
 
 INSTANTIATE_TEST_SUITE_P(

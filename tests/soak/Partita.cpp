@@ -5,6 +5,7 @@
 #include "app/FrmAutore.h"
 #include "app/FrmInizio.h"
 #include "comune/Contesto.h"
+#include "platform/InSottofondo.h"
 #include "platform/StampantiSistema.h"
 #include "support/CupsPrivato.h"
 #include "worksheets/DialogoStampante.h"
@@ -32,6 +33,7 @@ Partita::Partita(const std::vector<Evento> &eventi, const std::vector<int> &scel
         m_stampanti = std::make_unique<StampantiSoak>(nullptr, 0);
     }
     m_contesto = std::make_unique<Contesto>(m_orologio, m_casuale, m_avvisi, *m_stampanti, m_stato);
+    m_contesto->stampantePredefinitaLetta(m_stampanti->predefinita());
     m_dialogo = std::make_unique<DialogoStampante>(*m_contesto);
     m_altra = std::make_unique<QWidget>();
     m_altra->setWindowTitle(QStringLiteral("altra applicazione"));
@@ -64,6 +66,7 @@ Partita::~Partita()
 {
     qApp->removeEventFilter(this);
     chiudiTutto();
+    InSottofondo::attendiTutti();
 }
 
 void Partita::svuota()

@@ -15,6 +15,9 @@
 struct ContestoDiProva
 {
     explicit ContestoDiProva(QStringList stampanti = {}, QString predefinita = {});
+    ~ContestoDiProva();
+    ContestoDiProva(const ContestoDiProva &) = delete;
+    ContestoDiProva &operator=(const ContestoDiProva &) = delete;
 
     OrologioFinto orologio;
     GeneratoreFinto casuale;

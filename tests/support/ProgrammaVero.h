@@ -2,6 +2,7 @@
 
 #include "comune/Contesto.h"
 #include "comune/StatoEsercizio.h"
+#include "platform/InSottofondo.h"
 #include "platform/StampantiSistema.h"
 #include "support/AvvisiRegistrati.h"
 #include "support/CupsPrivato.h"
@@ -18,7 +19,12 @@ struct ProgrammaVero
         , contesto(orologio, casuale, avvisi, stampanti, esercizio)
         , dialogo(contesto)
     {
+        contesto.stampantePredefinitaLetta(stampanti.predefinita());
     }
+    // Work a test left on a worker still uses these printers.
+    ~ProgrammaVero() { InSottofondo::attendiTutti(); }
+    ProgrammaVero(const ProgrammaVero &) = delete;
+    ProgrammaVero &operator=(const ProgrammaVero &) = delete;
     const QString &titolo() const { return stampanti.titoloLavoro(); }
 
     OrologioFinto orologio;

@@ -12,11 +12,25 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 namespace Schede {
+
+namespace {
+// The printers are asked on a worker; a slow private server may take seconds.
+constexpr int attesaStampantiMs = 70000;
+} // namespace
+
+void attendiRisposte(FrmStampante &dialogo)
+{
+    if (dialogo.inAttesa()) {
+        EXPECT_TRUE(QTest::qWaitFor([&dialogo] { return !dialogo.inAttesa(); }, attesaStampantiMs))
+            << "the printers never answered the dialog";
+    }
+}
 
 namespace {
 
@@ -128,6 +142,7 @@ void premi(QWidget *modulo, const QString &testo)
     ASSERT_NE(p, nullptr) << testo.toStdString();
     ASSERT_TRUE(p->isVisible()) << testo.toStdString();
     QTest::mouseClick(p, Qt::LeftButton);
+    attendiStampa(modulo);
 }
 
 void premiInsieme(ModuloScheda &modulo, int insieme)
@@ -152,6 +167,16 @@ void generaTutti(ModuloScheda &modulo)
 void premiStampa(ModuloScheda &modulo)
 {
     premi(&modulo, QStringLiteral("STAMPA"));
+}
+
+void attendiStampa(QWidget *widget)
+{
+    const QPointer<ModuloScheda> modulo = qobject_cast<ModuloScheda *>(widget);
+    if (modulo && modulo->stampaInCorso()) {
+        EXPECT_TRUE(QTest::qWaitFor([&modulo] { return !modulo || !modulo->stampaInCorso(); },
+                                    attesaStampantiMs))
+            << "the print never ended";
+    }
 }
 
 void premiEsci(ModuloScheda &modulo)
@@ -187,6 +212,7 @@ bool dialogoDalMenu(ModuloScheda &modulo, DialogoStampante &dialogoStampante,
     QObject::connect(&dentro, &QTimer::timeout, &dentro, [&dialogoStampante, &modale, &act] {
         FrmStampante &dialogo = dialogoStampante.modulo();
         modale = dialogo.isVisible() && QApplication::activeModalWidget() == &dialogo;
+        attendiRisposte(dialogo);
         if (modale && act)
             act(dialogo);
         chiudi(dialogo);
@@ -204,6 +230,7 @@ bool apriEChiudi(FrmStampante &dialogo, const std::function<void()> &act)
     QTimer dentro;
     dentro.setSingleShot(true);
     QObject::connect(&dentro, &QTimer::timeout, &dialogo, [&dialogo, &act] {
+        attendiRisposte(dialogo);
         if (act)
             act();
         chiudi(dialogo);
@@ -215,11 +242,13 @@ bool apriEChiudi(FrmStampante &dialogo, const std::function<void()> &act)
 
 QComboBox *lista(FrmStampante &dialogo)
 {
+    attendiRisposte(dialogo);
     return dialogo.findChild<QComboBox *>(QStringLiteral("Combo1"));
 }
 
 QLabel *etichetta(FrmStampante &dialogo, const char *nome)
 {
+    attendiRisposte(dialogo);
     return dialogo.findChild<QLabel *>(QString::fromLatin1(nome));
 }
 
@@ -231,6 +260,7 @@ void scegli(FrmStampante &dialogo, int indice)
     EXPECT_TRUE(QTest::qWaitForWindowExposed(vista->window())) << "the printer list did not open";
     vista->setCurrentIndex(vista->model()->index(indice, 0));
     QTest::keyClick(vista, Qt::Key_Return);
+    attendiRisposte(dialogo);
 }
 
 void accodaInsieme(GeneratoreFinto &g, int figura, int base, const std::vector<int> &slot)

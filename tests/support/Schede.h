@@ -75,7 +75,11 @@ void premi(QWidget *modulo, const QString &testo);
 void premiInsieme(ModuloScheda &modulo, int insieme);
 // Presses the buttons of sets 2 to 4, turning to the second half of the preview as needed.
 void generaTutti(ModuloScheda &modulo);
+// Presses "STAMPA" and waits until the press has been dealt with (the page goes on a worker).
 void premiStampa(ModuloScheda &modulo);
+// A press of "STAMPA" on a worksheet form sends its page on a worker: this waits until it
+// has been dealt with. Anything else returns at once.
+void attendiStampa(QWidget *modulo);
 void premiEsci(ModuloScheda &modulo);
 
 // The preview slot that shows cell k (0..14) of a set of exercise e (1..4); nullptr for the
@@ -93,6 +97,9 @@ bool dialogoDalMenu(ModuloScheda &modulo, DialogoStampante &dialogo,
 bool apriEChiudi(FrmStampante &dialogo, const std::function<void()> &act = {});
 
 // The printer dialog's list and labels, by their design names.
+// Waits until the dialog has shown every answer of the printers it asked for.
+void attendiRisposte(FrmStampante &dialogo);
+// These wait for the dialog's answers first.
 QComboBox *lista(FrmStampante &dialogo);
 QLabel *etichetta(FrmStampante &dialogo, const char *nome);
 // Opens the list and picks the entry with this index with the keyboard, as a user would.

@@ -25,6 +25,7 @@ protected:
         QPushButton *p = Schede::pulsante(modulo, testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
+        Schede::attendiStampa(modulo);
     }
     void premiInsieme(QWidget *modulo, int s)
     {

@@ -60,6 +60,7 @@ protected:
         QPushButton *p = Schede::pulsante(modulo, testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
+        Schede::attendiStampa(modulo);
     }
     void premiEsercizio(int e) { premi(QStringLiteral("VISUALIZZA %1° ESERCIZIO").arg(e)); }
 

@@ -29,6 +29,7 @@ protected:
         QPushButton *p = Schede::pulsante(modulo, testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
+        Schede::attendiStampa(modulo);
     }
     void premiInsieme(int s) { premi(QStringLiteral("VISUALIZZA %1° INSIEME").arg(s)); }
 

@@ -42,6 +42,7 @@ protected:
         QPushButton *p = Schede::pulsante(modulo.get(), testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
+        Schede::attendiStampa(modulo.get());
     }
     void premiInsieme(int s) { premi(QString::fromUtf8(testi(GetParam()).pulsanteInsieme).arg(s)); }
     void completa()

@@ -87,6 +87,7 @@ protected:
         QPushButton *p = Schede::pulsante(modulo.get(), testo);
         ASSERT_NE(p, nullptr) << testo.toStdString();
         QTest::mouseClick(p, Qt::LeftButton);
+        Schede::attendiStampa(modulo.get());
     }
     void completa()
     {
