@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -12,10 +11,11 @@
 
 // The system's "save as" dialog as the program opens it, answered by the test while it is up:
 // it proposes the given name in the given folder, shows only PDF files, and choosing a file
-// that exists asks before replacing it; "No" keeps the dialog open.
+// that exists asks before replacing it; "No" keeps the dialog open; a name typed without an
+// extension comes back as a PDF file's.
 namespace {
 
-TEST(SceltaFile, ProposesTheNameAndAsksBeforeReplacingAFile)
+TEST(SceltaFile, ProposesTheNameAsksBeforeReplacingAFileAndAddsTheExtension)
 {
     QTemporaryDir cartella;
     const QString esistente = cartella.filePath(QStringLiteral("scheda-togli-2026-12-09.pdf"));
@@ -59,7 +59,9 @@ TEST(SceltaFile, ProposesTheNameAndAsksBeforeReplacingAFile)
                 return;
             apertoDopoIlNo = dialogo->isVisible();
             fase = 3;
-            dialogo->reject();
+            // A name without its extension.
+            dialogo->selectFile(QStringLiteral("nuova"));
+            QMetaObject::invokeMethod(dialogo, "accept", Qt::QueuedConnection);
         }
     });
     passi.start(20);
@@ -76,7 +78,7 @@ TEST(SceltaFile, ProposesTheNameAndAsksBeforeReplacingAFile)
     EXPECT_TRUE(domanda.contains(QStringLiteral("scheda-togli-2026-12-09.pdf")))
         << domanda.toStdString();
     EXPECT_TRUE(apertoDopoIlNo);
-    EXPECT_TRUE(risposta.isEmpty()) << risposta.toStdString();
+    EXPECT_EQ(risposta, cartella.filePath(QStringLiteral("nuova.pdf")));
 }
 
 } // namespace
