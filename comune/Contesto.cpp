@@ -1,6 +1,7 @@
 #include "comune/Contesto.h"
 
 #include "comune/Galleria.h"
+#include "platform/SceltaFile.h"
 #include "platform/Stampanti.h"
 
 Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvisi,
@@ -10,6 +11,8 @@ Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvis
     , m_avvisi(avvisi)
     , m_stampanti(stampanti)
     , m_esercizio(esercizio)
+    , m_sceltaSistema(std::make_unique<SceltaFile>())
+    , m_sceltaFile(m_sceltaSistema.get())
     , m_stampanteCorrente(stampanti.predefinita())
 {
 }
