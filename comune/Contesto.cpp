@@ -2,6 +2,7 @@
 
 #include "comune/Galleria.h"
 #include "platform/InSottofondo.h"
+#include "platform/SceltaFile.h"
 #include "platform/Stampanti.h"
 
 Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvisi,
@@ -11,6 +12,8 @@ Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvis
     , m_avvisi(avvisi)
     , m_stampanti(stampanti)
     , m_esercizio(esercizio)
+    , m_sceltaSistema(std::make_unique<SceltaFile>())
+    , m_sceltaFile(m_sceltaSistema.get())
 {
 }
 

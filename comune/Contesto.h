@@ -8,11 +8,13 @@ class QObject;
 class Galleria;
 class GeneratoreCasuale;
 class Orologio;
+class SceltaFile;
 class Stampanti;
 struct StatoEsercizio;
 
-// What the whole run shares: the clock, the random generator, the message boxes, the printers
-// and the current printer, the exercise state and the picture gallery. It owns no window.
+// What the whole run shares: the clock, the random generator, the message boxes, the file
+// dialog, the printers and the current printer, the exercise state and the picture gallery.
+// It owns no window.
 // main() owns one; tests build their own with fakes. Forms receive it by reference.
 class Contesto
 {
@@ -28,6 +30,10 @@ public:
     Avvisi &avvisi() const { return m_avvisi; }
     Stampanti &stampanti() const { return m_stampanti; }
     StatoEsercizio &esercizio() const { return m_esercizio; }
+
+    // The system's file dialog until a test puts its own chooser in its place.
+    SceltaFile &sceltaFile() const { return *m_sceltaFile; }
+    void impostaSceltaFile(SceltaFile &scelta) { m_sceltaFile = &scelta; }
 
     // The gallery is loaded on first use and stays until the run ends.
     const Galleria &galleria();
@@ -50,6 +56,8 @@ private:
     Avvisi &m_avvisi;
     Stampanti &m_stampanti;
     StatoEsercizio &m_esercizio;
+    std::unique_ptr<SceltaFile> m_sceltaSistema;
+    SceltaFile *m_sceltaFile;
     std::unique_ptr<Galleria> m_galleria;
     QString m_stampanteCorrente;
     bool m_stampanteScelta = false;

@@ -7,3 +7,8 @@ double Orologio::secondiDallaMezzanotte() const
     constexpr double msAlSecondo = 1000.0;
     return QTime::currentTime().msecsSinceStartOfDay() / msAlSecondo;
 }
+
+QDate Orologio::oggi() const
+{
+    return QDate::currentDate();
+}

@@ -1,9 +1,13 @@
 #pragma once
 
-// The time of day, in seconds since midnight (with fractions). Tests derive from it to set the time.
+#include <QDate>
+
+// The time of day, in seconds since midnight (with fractions), and the day. Tests derive from it
+// to set them.
 class Orologio
 {
 public:
     virtual ~Orologio() = default;
     virtual double secondiDallaMezzanotte() const;
+    virtual QDate oggi() const;
 };

@@ -12,9 +12,11 @@ class Stampanti
 public:
     virtual ~Stampanti() = default;
 
-    // Installed printers by device name, in the system's order.
+    // Installed printers by device name, in the system's order; saved option sets of a printer
+    // follow it as "printer/instance".
     virtual QStringList nomi() const = 0;
-    // The system's default printer, empty when there is none.
+    // The user's or the system's default printer; the first printer when neither names one;
+    // empty when there is none.
     virtual QString predefinita() const = 0;
     // A document on the named printer, or nullptr when that printer cannot take one
     // (unknown name, no printer, printer refusing jobs).

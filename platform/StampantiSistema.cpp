@@ -8,6 +8,9 @@
 
 #include <cups/cups.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // CUPS calls take and return UTF-8 C strings.
@@ -15,6 +18,17 @@ QString daCups(const char *testo)
 {
     return testo ? QString::fromUtf8(testo) : QString();
 }
+
+// A destination as the user names it to lp: the queue, or "queue/instance" for one of the
+// option sets saved for that queue.
+QString nomeDestinazione(const cups_dest_t &destinazione)
+{
+    const QString coda = daCups(destinazione.name);
+    return destinazione.instance ? coda + QLatin1Char('/') + daCups(destinazione.instance) : coda;
+}
+
+// A job option by name and value, as the destination keeps it.
+using Opzione = std::pair<QByteArray, QByteArray>;
 
 // How long the server may stay silent within one exchange before the program gives up on it,
 // when no interruption governs the calling thread. It normally answers at once; one that has
@@ -81,12 +95,19 @@ struct Destinazioni
     Destinazioni(const Destinazioni &) = delete;
     Destinazioni &operator=(const Destinazioni &) = delete;
 
-    // The queue itself, not one of its instances; nullptr when there is none by that name.
+    // A queue by its name, or one of its instances as "queue/instance" (a queue name never
+    // holds a "/"); nullptr when there is none by that name.
     cups_dest_t *cerca(const QString &nome) const
     {
         if (nome.isEmpty())
             return nullptr;
-        return cupsGetDest(nome.toUtf8().constData(), nullptr, numero, elenco);
+        const qsizetype barra = nome.indexOf(QLatin1Char('/'));
+        const QByteArray coda = nome.left(barra).toUtf8();
+        const QByteArray istanza = barra < 0 ? QByteArray() : nome.mid(barra + 1).toUtf8();
+        if (barra >= 0 && istanza.isEmpty())
+            return nullptr;
+        return cupsGetDest(coda.constData(), barra < 0 ? nullptr : istanza.constData(), numero,
+                           elenco);
     }
 
     cups_dest_t *elenco = nullptr;
@@ -115,8 +136,10 @@ int statoLavoro(http_t *http, int lavoro)
     return stato;
 }
 
-// Sends a finished PDF to the printer as one job; true only when the server took all of it.
-bool inviaLavoro(const QByteArray &codaUtf8, const QByteArray &titoloUtf8, const QByteArray &pdf)
+// Sends a finished PDF to the printer as one job with these options; true only when the
+// server took all of it.
+bool inviaLavoro(const QByteArray &codaUtf8, const QByteArray &titoloUtf8, const QByteArray &pdf,
+                 const std::vector<Opzione> &opzioni)
 {
     // A print the user has cancelled, or that ran out of time, sends nothing more.
     const Interruzione *interruzione = Interruzione::attiva();
@@ -127,8 +150,13 @@ bool inviaLavoro(const QByteArray &codaUtf8, const QByteArray &titoloUtf8, const
     if (!connessione || interrotta())
         return false;
     http_t *http = connessione.http();
-    const int lavoro = cupsCreateJob(http, codaUtf8.constData(),
-                                     titoloUtf8.constData(), 0, nullptr);
+    cups_option_t *elenco = nullptr;
+    int numero = 0;
+    for (const auto &[nome, valore] : opzioni)
+        numero = cupsAddOption(nome.constData(), valore.constData(), numero, &elenco);
+    const int lavoro = cupsCreateJob(http, codaUtf8.constData(), titoloUtf8.constData(), numero,
+                                     elenco);
+    cupsFreeOptions(numero, elenco);
     if (lavoro <= 0)
         return false;
     bool riuscito = cupsStartDocument(http, codaUtf8.constData(), lavoro,
@@ -217,12 +245,12 @@ StampantiSistema::StampantiSistema(QString titoloLavoro)
 
 QStringList StampantiSistema::nomi() const
 {
-    // One entry per queue: instances (saved option sets of a queue) are not separate printers.
+    // Each queue, followed by the instances the user saved for it, as lp names them.
     const Connessione connessione;
     const Destinazioni destinazioni(connessione);
     QStringList risultato;
     for (int i = 0; i < destinazioni.numero; ++i) {
-        const QString nome = daCups(destinazioni.elenco[i].name);
+        const QString nome = nomeDestinazione(destinazioni.elenco[i]);
         if (!nome.isEmpty() && !risultato.contains(nome))
             risultato.append(nome);
     }
@@ -231,46 +259,81 @@ QStringList StampantiSistema::nomi() const
 
 QString StampantiSistema::predefinita() const
 {
-    // The list marks the default as the user's settings and the server name it.
+    // The list marks the default as the user's settings (lpoptions) and the server name it.
+    // Printers without a default are common on a fresh machine: then the first one stands in,
+    // so the program has a printer to print on from the start, as a choice in the list would.
     const Connessione connessione;
     const Destinazioni destinazioni(connessione);
+    QString prima;
     for (int i = 0; i < destinazioni.numero; ++i) {
-        if (destinazioni.elenco[i].is_default)
-            return daCups(destinazioni.elenco[i].name);
+        const QString nome = nomeDestinazione(destinazioni.elenco[i]);
+        if (destinazioni.elenco[i].is_default && !nome.isEmpty())
+            return nome;
+        if (prima.isEmpty())
+            prima = nome;
     }
-    return {};
+    return prima;
 }
 
 namespace {
 
-bool prontaPerUnLavoro(const cups_dest_t *d)
+// A paused queue (stopped, still accepting) keeps the job until it is started again, as it does
+// for lp; only a queue that refuses jobs turns one away. A printer found on the network and not
+// yet set up says nothing about either, and takes jobs.
+bool prendeLavori(const cups_dest_t *d)
 {
-    const char *stato = cupsGetOption("printer-state", d->num_options, d->options);
     const char *accetta = cupsGetOption("printer-is-accepting-jobs", d->num_options, d->options);
-    const bool fermata = stato && QByteArray(stato).toInt() == IPP_PSTATE_STOPPED;
-    const bool rifiuta = accetta && qstrcmp(accetta, "true") != 0;
-    return !fermata && !rifiuta;
+    return !accetta || qstrcmp(accetta, "true") == 0;
+}
+
+// A printer found on the network and not yet set up has no queue on the server until a
+// program connects to it: the server then makes a temporary one, under the name the list gave
+// it. Every other destination has its queue already.
+bool codaSulServer(cups_dest_t *d)
+{
+    if (cupsGetOption("printer-uri-supported", d->num_options, d->options))
+        return true;
+    http_t *http = cupsConnectDest(d, CUPS_DEST_FLAGS_NONE, collegamentoMassimoMs, nullptr,
+                                   nullptr, 0, nullptr, nullptr);
+    httpClose(http);
+    return http != nullptr && cupsGetOption("printer-uri-supported", d->num_options, d->options);
+}
+
+// What lp sends along with a job on this destination: every option the destination keeps (the
+// printer's defaults, then the user's saved ones, an instance's own over its queue's), the job
+// itself setting none.
+std::vector<Opzione> opzioniDelLavoro(const cups_dest_t *d)
+{
+    std::vector<Opzione> opzioni;
+    opzioni.reserve(static_cast<size_t>(d->num_options));
+    for (int i = 0; i < d->num_options; ++i)
+        opzioni.emplace_back(d->options[i].name, d->options[i].value);
+    return opzioni;
 }
 
 } // namespace
 
 std::unique_ptr<SuperficieStampa> StampantiSistema::apriDocumento(const QString &nome)
 {
-    // A stopped printer would keep the job waiting and one refusing jobs would drop it: neither
-    // prints the page now, so neither opens a document.
+    // A printer refusing jobs would drop the page: it opens no document.
     Foglio foglio;
+    QByteArray coda;
+    std::vector<Opzione> opzioni;
     {
         const Connessione connessione;
         const Destinazioni destinazioni(connessione);
         cups_dest_t *d = destinazioni.cerca(nome);
-        if (!d || !prontaPerUnLavoro(d))
+        if (!d || !prendeLavori(d) || !codaSulServer(d))
             return nullptr;
         foglio = foglioPredefinito(connessione.http(), d);
+        coda = QByteArray(d->name);
+        opzioni = opzioniDelLavoro(d);
     }
 
-    const QByteArray coda = nome.toUtf8();
     const QByteArray titolo = m_titoloLavoro.toUtf8();
     return std::make_unique<SuperficieStampaQt>(
         foglio.pagina, foglio.dpi, m_titoloLavoro,
-        [coda, titolo](const QByteArray &pdf) { return inviaLavoro(coda, titolo, pdf); });
+        [coda, titolo, opzioni](const QByteArray &pdf) {
+            return inviaLavoro(coda, titolo, pdf, opzioni);
+        });
 }

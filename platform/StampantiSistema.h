@@ -2,10 +2,12 @@
 
 #include "platform/Stampanti.h"
 
-// The system's printers, as the CUPS server the environment points at lists them.
-// A document goes to CUPS only when it is finished, as one PDF job; it counts as printed only
-// when the server took the whole job. A printer that is unknown, stopped or refusing jobs
-// opens no document at all, and with no printer nothing is printed anywhere else instead.
+// The system's printers, as the CUPS server the environment points at lists them, with the
+// user's saved settings (lpoptions: default printer, instances and their options) as lp reads them.
+// A document goes to CUPS only when it is finished, as one PDF job carrying the destination's
+// options; it counts as printed only when the server took the whole job. A stopped queue keeps
+// the job for later, as it would for lp. A printer that is unknown or refusing jobs opens no
+// document at all, and with no printer nothing is printed anywhere else instead.
 // A server that is gone, or that stops answering, fails each call after a short wait.
 class StampantiSistema : public Stampanti
 {

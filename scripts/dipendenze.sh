@@ -6,13 +6,14 @@ set -euo pipefail
 # pictures, the OpenGL headers Qt's CMake files ask for, GoogleTest, the CUPS headers); the
 # program (the xcb platform plugin, metric-compatible Arial); the printing tests (a private
 # cupsd with lpadmin and friends, the cups-pdf backend, poppler's pdfinfo, pdftotext,
-# pdftoppm and pdfimages to read the pages back); the start-up benchmark (Xvfb, openbox).
+# pdftoppm and pdfimages to read the pages back, ippeveprinter and ipptool as a driverless
+# network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox).
 pacchetti=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev libcups2-dev
     fonts-liberation
-    cups cups-client printer-driver-cups-pdf
+    cups cups-client cups-ipp-utils dbus-daemon printer-driver-cups-pdf
     poppler-utils xvfb openbox
 )
 

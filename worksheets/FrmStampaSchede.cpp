@@ -14,6 +14,8 @@
 namespace {
 const QString testoSecondaParte = QStringLiteral("Visualizza la seconda parte");
 const QString testoPrimaParte = QStringLiteral("Visualizza la prima parte");
+// "STAMPA" and "Salva come PDF…" before all four sets were made.
+const QString messaggioIncompleta = QStringLiteral("Completa la scheda ");
 
 constexpr double larghezzaCornice = 4605;
 constexpr double altezzaCornice = 3075;
@@ -90,13 +92,14 @@ FrmStampaSchede::FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, 
     }
     m_command1 = creaPulsante(client(), QStringLiteral("STAMPA"), QRectF(9675, 5925, 2145, 645), true);
     connect(m_command1, &QPushButton::clicked, this,
-            [this] { stampaPagina(QStringLiteral("Completa la scheda ")); });
+            [this] { stampaPagina(messaggioIncompleta); });
     m_cmdFine = creaPulsante(client(), QStringLiteral("ESCI"), QRectF(9660, 6660, 2145, 645), true);
     connect(m_cmdFine, &QPushButton::clicked, this, &QWidget::close);
     m_command2 = creaPulsante(client(), testoSecondaParte, QRectF(795, 7395, 3405, 600), true);
     m_command2->setFont(Aspetto::arial(9.75));
     connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchede::Command2_Click);
     m_mnuStampante = creaVoceStampante(QStringLiteral("Seleziona stampante"));
+    m_mnuSalvaPdf = creaVoceSalvaPdf(messaggioIncompleta);
 
     setTabOrder(m_cmdInsieme[0], m_cmdFine);
     setTabOrder(m_cmdFine, m_command1);

@@ -32,6 +32,7 @@ public:
     QPushButton *CmdFine() const { return m_cmdFine; }
     QPushButton *Command2() const { return m_command2; }
     QAction *mnuStampante() const { return m_mnuStampante; }
+    QAction *mnuSalvaPdf() const { return m_mnuSalvaPdf; }
 
 private:
     void GeneraInsieme(int insieme);
@@ -48,4 +49,5 @@ private:
     QPushButton *m_cmdFine = nullptr;
     QPushButton *m_command2 = nullptr;
     QAction *m_mnuStampante = nullptr;
+    QAction *m_mnuSalvaPdf = nullptr;
 };

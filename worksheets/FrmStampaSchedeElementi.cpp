@@ -128,6 +128,7 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
     m_command2->setFont(Aspetto::arial(9.75));
     connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchedeElementi::Command2_Click);
     m_mnuImpostazioneStampante = creaVoceStampante(QString::fromUtf8(diff.voceStampante));
+    m_mnuSalvaPdf = creaVoceSalvaPdf(QString::fromUtf8(diff.messaggioIncompleta));
 
     // The load.
     catturaProporzioni();

@@ -37,6 +37,7 @@ public:
     QPushButton *CmdFine() const { return m_cmdFine; }
     QPushButton *Command2() const { return m_command2; }
     QAction *mnuImpostazioneStampante() const { return m_mnuImpostazioneStampante; }
+    QAction *mnuSalvaPdf() const { return m_mnuSalvaPdf; }
 
 private:
     void generaEsercizio(int esercizio);
@@ -57,4 +58,5 @@ private:
     QPushButton *m_cmdFine = nullptr;
     QPushButton *m_command2 = nullptr;
     QAction *m_mnuImpostazioneStampante = nullptr;
+    QAction *m_mnuSalvaPdf = nullptr;
 };

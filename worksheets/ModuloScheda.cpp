@@ -7,6 +7,7 @@
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/DialogoStampante.h"
 #include "worksheets/StampaInCorso.h"
+#include "worksheets/SalvaScheda.h"
 #include "worksheets/StampaScheda.h"
 #include "platform/Aspetto.h"
 #include "platform/Avvisi.h"
@@ -93,6 +94,16 @@ QAction *ModuloScheda::creaVoceStampante(const QString &testo)
     m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     connect(voce, &QAction::triggered, this,
             [this] { m_dialogoStampante.mostra(); });
+    return voce;
+}
+
+QAction *ModuloScheda::creaVoceSalvaPdf(const QString &messaggioIncompleta)
+{
+    QAction *voce = menuBar()->addAction(QStringLiteral("Salva come PDF…"));
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
+    connect(voce, &QAction::triggered, this, [this, messaggioIncompleta] {
+        SalvaScheda(m_contesto).salva(this, m_modello, messaggioIncompleta);
+    });
     return voce;
 }
 

@@ -20,7 +20,8 @@ class ScalaturaModulo;
 
 // What the three worksheet preview forms share: the pink window with its menu bar and its
 // scaled client area, the worksheet's model (its sets and the four flags that gate printing),
-// the printer menu entry, the printing of the model's page, and the way back to the start screen.
+// the printer menu entry, the printing of the model's page and its saving as a PDF file, and the
+// way back to the start screen.
 class ModuloScheda : public QMainWindow
 {
     Q_OBJECT
@@ -62,6 +63,9 @@ protected:
                               bool rosa);
     CasellaFigura *creaCasella(QWidget *genitore, const QRectF &progetto);
     QAction *creaVoceStampante(const QString &testo);
+    // "Salva come PDF…", beside the printer entry; it answers an unfinished worksheet as
+    // "STAMPA" does.
+    QAction *creaVoceSalvaPdf(const QString &messaggioIncompleta);
 
     // The load's first step, then the form's own start; finally sized and set to open maximized.
     void catturaProporzioni();

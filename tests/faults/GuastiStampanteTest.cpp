@@ -126,8 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoGuasto{"CodaTolta", Tipo::Disegno, &CupsPrivato::rimuoviCoda,
                    &CupsPrivato::aggiungiCoda},
-        CasoGuasto{"CodaFermata", Tipo::Aggiungi, &CupsPrivato::fermaCoda,
-                   &CupsPrivato::riattivaCoda},
         CasoGuasto{"CodaRifiutaLavori", Tipo::Togli, &CupsPrivato::rifiutaLavori,
                    &CupsPrivato::riattivaCoda},
         CasoGuasto{"ServerFermato", Tipo::Disegno,

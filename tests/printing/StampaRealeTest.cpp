@@ -134,41 +134,21 @@ TEST_F(StampantiVere, StampanteToltaDopoLaScelta)
     EXPECT_EQ(nuovi("A"), 0);
 }
 
-namespace {
-struct CasoFermata
-{
-    const char *nome;
-    // A plain function rather than a member pointer: GCC 12 under ASan reports the
-    // member-pointer call as reading an uninitialised temporary.
-    bool (*azione)(CupsPrivato &, const QString &);
-};
-class StampanteFuoriServizio : public StampantiVere,
-                               public ::testing::WithParamInterface<CasoFermata>
-{
-};
-} // namespace
-
-TEST_P(StampanteFuoriServizio, LaStampaFallisceEdEDetta)
+// A queue that refuses jobs takes none; a paused one holds the page (the fault tests follow it).
+TEST_F(StampantiVere, CodaCheRifiutaLavori)
 {
     ProgrammaVero programma;
     FrmStampante &dialogo = programma.dialogo.modulo();
     scegli(dialogo, 2);
     ASSERT_EQ(programma.contesto.stampanteCorrente(), QStringLiteral("C"));
-    ASSERT_TRUE(GetParam().azione(*cups, QStringLiteral("C")));
+    ASSERT_TRUE(cups->rifiutaLavori(QStringLiteral("C")));
     const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SinistraEDestra, 3);
     EXPECT_EQ(StampaScheda::stampa(programma.stampanti, programma.contesto.stampanteCorrente(), pagina), Esito::Fallita);
     EXPECT_EQ(nuovi("C"), 0);
     EXPECT_EQ(nuovi("B"), 0);
     EXPECT_FALSE(cups->lavoriInCorso());
+    ASSERT_TRUE(cups->riattivaCoda(QStringLiteral("C")));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modi, StampanteFuoriServizio,
-    ::testing::Values(CasoFermata{"Fermata",
-                                  [](CupsPrivato &c, const QString &q) { return c.fermaCoda(q); }},
-                      CasoFermata{"RifiutaLavori",
-                                  [](CupsPrivato &c, const QString &q) { return c.rifiutaLavori(q); }}),
-    [](const auto &info) { return std::string(info.param.nome); });
 
 TEST_F(StampantiVere, NomeSconosciutoNonVaSullaPredefinita)
 {

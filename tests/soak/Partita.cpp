@@ -34,6 +34,7 @@ Partita::Partita(const std::vector<Evento> &eventi, const std::vector<int> &scel
     }
     m_contesto = std::make_unique<Contesto>(m_orologio, m_casuale, m_avvisi, *m_stampanti, m_stato);
     m_contesto->stampantePredefinitaLetta(m_stampanti->predefinita());
+    m_contesto->impostaSceltaFile(m_sceltaFile);
     m_dialogo = std::make_unique<DialogoStampante>(*m_contesto);
     m_altra = std::make_unique<QWidget>();
     m_altra->setWindowTitle(QStringLiteral("altra applicazione"));

@@ -6,6 +6,7 @@
 #include "support/AvvisiRegistrati.h"
 #include "support/GeneratoreFinto.h"
 #include "support/OrologioFinto.h"
+#include "support/SceltaFileFinta.h"
 
 #include <QEvent>
 #include <QImage>
@@ -197,6 +198,7 @@ private:
     OrologioFinto m_orologio;
     GeneratoreFinto m_casuale;
     AvvisiRegistrati m_avvisi;
+    SceltaFileFinta m_sceltaFile; // the file dialog is always cancelled
     std::unique_ptr<StampantiSoak> m_stampanti;
     StatoEsercizio m_stato;
     std::unique_ptr<Contesto> m_contesto;

@@ -7,6 +7,7 @@ ContestoDiProva::ContestoDiProva(QStringList elenco, QString predefinita)
     stampanti.elenco = std::move(elenco);
     stampanti.predefinitaDiSistema = std::move(predefinita);
     contesto = std::make_unique<Contesto>(orologio, casuale, avvisi, stampanti, esercizio);
+    contesto->impostaSceltaFile(sceltaFile);
     dialogo = std::make_unique<DialogoStampante>(*contesto);
     // What the program reads on a worker at start-up, read here at once.
     contesto->stampantePredefinitaLetta(stampanti.predefinita());

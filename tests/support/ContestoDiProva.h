@@ -5,6 +5,7 @@
 #include "support/AvvisiRegistrati.h"
 #include "support/GeneratoreFinto.h"
 #include "support/OrologioFinto.h"
+#include "support/SceltaFileFinta.h"
 #include "support/StampantiFinte.h"
 #include "worksheets/DialogoStampante.h"
 #include "worksheets/FrmStampante.h"
@@ -22,6 +23,7 @@ struct ContestoDiProva
     OrologioFinto orologio;
     GeneratoreFinto casuale;
     AvvisiRegistrati avvisi;
+    SceltaFileFinta sceltaFile;
     StampantiFinte stampanti;
     StatoEsercizio esercizio;
     std::unique_ptr<Contesto> contesto;

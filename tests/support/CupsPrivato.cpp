@@ -13,8 +13,12 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+#include <arpa/inet.h>
 #include <csignal>
 #include <grp.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <pwd.h>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -77,6 +81,34 @@ QString nomeCoda(const char *destinazione)
     return QUrl::fromPercentEncoding(QByteArray(destinazione));
 }
 
+// A TCP port on the loopback interface that nothing listens on now.
+int portaLibera()
+{
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (s < 0)
+        return 0;
+    sockaddr_in indirizzo{};
+    indirizzo.sin_family = AF_INET;
+    indirizzo.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t lunghezza = sizeof indirizzo;
+    int porta = 0;
+    if (::bind(s, reinterpret_cast<sockaddr *>(&indirizzo), sizeof indirizzo) == 0
+        && ::getsockname(s, reinterpret_cast<sockaddr *>(&indirizzo), &lunghezza) == 0)
+        porta = ntohs(indirizzo.sin_port);
+    ::close(s);
+    return porta;
+}
+
+void fermaProcesso(QProcess *processo)
+{
+    if (!processo || processo->state() == QProcess::NotRunning)
+        return;
+    processo->terminate();
+    if (!processo->waitForFinished(10000))
+        processo->kill();
+    processo->waitForFinished(5000);
+}
+
 QStringList &titoliUsati()
 {
     static QStringList titoli;
@@ -107,7 +139,7 @@ CupsPrivato::CupsPrivato()
                                     | QFileDevice::ExeOwner | QFileDevice::ReadGroup
                                     | QFileDevice::ExeGroup | QFileDevice::ReadOther
                                     | QFileDevice::ExeOther);
-    for (const char *sotto : {"etc/ppd", "spool/tmp", "cache", "run", "log", "casa"})
+    for (const char *sotto : {"etc/ppd", "spool/tmp", "cache", "run", "log", "casa", "ipp"})
         QDir(base).mkpath(QString::fromLatin1(sotto));
 
     const QString gruppo = getgrnam("lp") ? QStringLiteral("lp") : QStringLiteral("root");
@@ -215,12 +247,9 @@ bool CupsPrivato::riprendiDemone()
 CupsPrivato::~CupsPrivato()
 {
     riprendiDemone();
-    if (m_demone && m_demone->state() == QProcess::Running) {
-        m_demone->terminate();
-        if (!m_demone->waitForFinished(10000))
-            m_demone->kill();
-        m_demone->waitForFinished(5000);
-    }
+    fermaProcesso(m_demone.get());
+    fermaProcesso(m_stampanteIpp.get());
+    fermaProcesso(m_bus.get());
     for (const QString &coda : std::as_const(m_code)) {
         const QDir cartella(cartellaPdf(coda));
         for (const QString &titolo : titoliUsati()) {
@@ -288,7 +317,20 @@ bool CupsPrivato::soloCode(const QStringList &code, const QString &predefinita)
     for (const QString &coda : code)
         if (!aggiungiCoda(coda))
             return false;
-    return impostaPredefinita(predefinita);
+    return predefinita.isEmpty() ? predefinitaDelServer().isEmpty()
+                                 : impostaPredefinita(predefinita);
+}
+
+QString CupsPrivato::predefinitaDelServer() const
+{
+    // Asked of the server itself: the library's own answer would put the user's lpoptions first.
+    ipp_t *risposta = cupsDoRequest(CUPS_HTTP_DEFAULT, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    QString nome;
+    if (ipp_attribute_t *a = risposta ? ippFindAttribute(risposta, "printer-name", IPP_TAG_NAME)
+                                      : nullptr)
+        nome = QString::fromUtf8(ippGetString(a, 0, nullptr));
+    ippDelete(risposta);
+    return nome;
 }
 
 bool CupsPrivato::fermaCoda(const QString &nome)
@@ -421,4 +463,166 @@ QString CupsPrivato::attendiPdf(const QString &titolo, int attesaMs)
         QThread::msleep(100);
     }
     return {};
+}
+
+QStringList CupsPrivato::fileOpzioniUtente() const
+{
+    // Where lpoptions keeps a user's settings: at home, or for root with the server's
+    // configuration on older CUPS. Both point into this object's folder.
+    const QString base = m_cartella.path();
+    return {base + QStringLiteral("/casa/.cups/lpoptions"), base + QStringLiteral("/etc/lpoptions")};
+}
+
+bool CupsPrivato::lpoptions(const QStringList &argomenti)
+{
+    if (!comando(QStringLiteral("lpoptions"), argomenti))
+        return false;
+    const QStringList file = fileOpzioniUtente();
+    return std::any_of(file.begin(), file.end(), [](const QString &f) { return QFileInfo::exists(f); });
+}
+
+bool CupsPrivato::impostaPredefinitaUtente(const QString &destinazione)
+{
+    return lpoptions({QStringLiteral("-d"), destinazione});
+}
+
+bool CupsPrivato::salvaOpzioniUtente(const QString &destinazione, const QStringList &opzioni)
+{
+    QStringList argomenti{QStringLiteral("-p"), destinazione};
+    for (const QString &opzione : opzioni)
+        argomenti << QStringLiteral("-o") << opzione;
+    return lpoptions(argomenti);
+}
+
+bool CupsPrivato::dimenticaOpzioniUtente()
+{
+    bool tolti = true;
+    for (const QString &file : fileOpzioniUtente())
+        tolti = (!QFileInfo::exists(file) || QFile::remove(file)) && tolti;
+    return tolti;
+}
+
+bool CupsPrivato::avviaStampanteIpp()
+{
+    if (m_stampanteIpp && m_stampanteIpp->state() == QProcess::Running)
+        return true;
+    const QString programma = trovaProgramma(QStringLiteral("ippeveprinter"));
+    m_portaIpp = portaLibera();
+    if (programma.isEmpty() || m_portaIpp == 0) {
+        m_errore = QStringLiteral("ippeveprinter mancante");
+        return false;
+    }
+    const QString base = m_cartella.path();
+    // ippeveprinter will not start without a message bus to reach the DNS-SD daemon through,
+    // even when it announces nothing: it gets a bus of its own, with no daemon on it.
+    const QString bus = base + QStringLiteral("/run/bus.sock");
+    const QString dbus = trovaProgramma(QStringLiteral("dbus-daemon"));
+    if (dbus.isEmpty()) {
+        m_errore = QStringLiteral("dbus-daemon mancante");
+        return false;
+    }
+    m_bus = std::make_unique<QProcess>();
+    m_bus->setProgram(dbus);
+    m_bus->setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"),
+                         QStringLiteral("--nopidfile"),
+                         QStringLiteral("--address=unix:path=") + bus});
+    m_bus->setStandardOutputFile(base + QStringLiteral("/log/bus.out"), QIODevice::Append);
+    m_bus->setStandardErrorFile(base + QStringLiteral("/log/bus.out"), QIODevice::Append);
+    m_bus->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_bus->start();
+    for (int i = 0; i < 200 && !QFileInfo::exists(bus) && m_bus->state() != QProcess::NotRunning; ++i)
+        QThread::msleep(25);
+    if (!QFileInfo::exists(bus)) {
+        m_errore = QStringLiteral("dbus-daemon non parte");
+        return false;
+    }
+
+    m_stampanteIpp = std::make_unique<QProcess>();
+    m_stampanteIpp->setProgram(programma);
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QStringLiteral("unix:path=") + bus);
+    m_stampanteIpp->setProcessEnvironment(ambiente);
+    // Loopback only, no announcement on the network; every document kept in the spool.
+    m_stampanteIpp->setArguments({QStringLiteral("-p"), QString::number(m_portaIpp),
+                                  QStringLiteral("-n"), QStringLiteral("localhost"),
+                                  QStringLiteral("-r"), QStringLiteral("off"),
+                                  QStringLiteral("-f"), QStringLiteral("application/pdf"),
+                                  QStringLiteral("-d"), base + QStringLiteral("/ipp"),
+                                  QStringLiteral("-k"), QStringLiteral("Stampante IPP")});
+    m_stampanteIpp->setStandardOutputFile(base + QStringLiteral("/log/ipp.out"), QIODevice::Append);
+    m_stampanteIpp->setStandardErrorFile(base + QStringLiteral("/log/ipp.out"), QIODevice::Append);
+    m_stampanteIpp->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_stampanteIpp->start();
+    if (!m_stampanteIpp->waitForStarted(10000)) {
+        m_errore = QStringLiteral("ippeveprinter non parte");
+        return false;
+    }
+    const QString uri = QStringLiteral("ipp://localhost:%1/ipp/print").arg(m_portaIpp);
+    for (int i = 0; i < 200; ++i) {
+        if (m_stampanteIpp->state() != QProcess::Running)
+            break;
+        if (comando(QStringLiteral("ipptool"), {QStringLiteral("-q"), QStringLiteral("-T"),
+                                                QStringLiteral("2"), uri,
+                                                QStringLiteral("get-printer-attributes.test")}))
+            return true;
+        QThread::msleep(50);
+    }
+    m_errore = QStringLiteral("ippeveprinter non risponde");
+    return false;
+}
+
+bool CupsPrivato::aggiungiCodaIpp(const QString &nome)
+{
+    if (!avviaStampanteIpp())
+        return false;
+    return comando(QStringLiteral("lpadmin"),
+                   {QStringLiteral("-p"), nome, QStringLiteral("-E"), QStringLiteral("-v"),
+                    QStringLiteral("ipp://localhost:%1/ipp/print").arg(m_portaIpp),
+                    QStringLiteral("-m"), QStringLiteral("everywhere")});
+}
+
+QStringList CupsPrivato::documentiIpp() const
+{
+    QStringList documenti;
+    const QDir cartella(m_cartella.path() + QStringLiteral("/ipp"));
+    for (const QFileInfo &f : cartella.entryInfoList(QDir::Files, QDir::Time | QDir::Reversed))
+        documenti.append(f.absoluteFilePath());
+    return documenti;
+}
+
+QMap<QString, QString> CupsPrivato::attributiLavoro(const QString &titolo,
+                                                    const QStringList &nomi) const
+{
+    cups_job_t *lavori = nullptr;
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &lavori, nullptr, 0, CUPS_WHICHJOBS_ALL);
+    int id = 0;
+    for (int i = 0; i < n; ++i) {
+        if (QString::fromUtf8(lavori[i].title) == titolo)
+            id = lavori[i].id;
+    }
+    cupsFreeJobs(n, lavori);
+    QMap<QString, QString> attributi;
+    if (id == 0)
+        return attributi;
+
+    ipp_t *richiesta = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/jobs/%d", id);
+    ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    ipp_t *risposta = cupsDoRequest(CUPS_HTTP_DEFAULT, richiesta, "/");
+    for (const QString &nome : nomi) {
+        ipp_attribute_t *a = risposta
+            ? ippFindAttribute(risposta, nome.toUtf8().constData(), IPP_TAG_ZERO)
+            : nullptr;
+        if (a && ippGetGroupTag(a) == IPP_TAG_JOB) {
+            char valore[2048];
+            ippAttributeString(a, valore, sizeof valore);
+            attributi.insert(nome, QString::fromUtf8(valore));
+        }
+    }
+    ippDelete(risposta);
+    return attributi;
 }

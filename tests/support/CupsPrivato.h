@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -33,13 +34,34 @@ public:
     bool impostaPredefinita(const QString &nome);
     bool rimuoviCoda(const QString &nome);
     bool rimuoviTutte();
-    // Leaves the server with these queues alone, `predefinita` the default.
+    // Leaves the server with these queues alone, `predefinita` the default; an empty one leaves
+    // the server without a default (true only if it has none).
     bool soloCode(const QStringList &code, const QString &predefinita);
+    // The server's default queue, empty when it has none.
+    QString predefinitaDelServer() const;
     // Stops the queue (cupsdisable), or makes it refuse new jobs (cupsreject).
     bool fermaCoda(const QString &nome);
     bool rifiutaLavori(const QString &nome);
     // Undoes both: the queue prints and takes jobs again.
     bool riattivaCoda(const QString &nome);
+
+    // The user's own settings, as lpoptions saves them: the default destination and options
+    // saved for a queue or an instance ("queue/instance"). They go to a file of this server's
+    // folder (under HOME, or CUPS_SERVERROOT for root on older CUPS), never to the machine's;
+    // dimenticaOpzioniUtente() removes them.
+    bool impostaPredefinitaUtente(const QString &destinazione);
+    bool salvaOpzioniUtente(const QString &destinazione, const QStringList &opzioni);
+    bool dimenticaOpzioniUtente();
+
+    // A driverless queue, made by lpadmin's "everywhere" model from what an IPP printer of this
+    // object's own (ippeveprinter, on a free loopback port, started on first use) says of itself.
+    // documentiIpp() lists the documents that printer has received, oldest first.
+    bool aggiungiCodaIpp(const QString &nome);
+    QStringList documentiIpp() const;
+
+    // The job with this title as the server describes it: each requested job attribute by name,
+    // its values as text (absent when the job does not carry it).
+    QMap<QString, QString> attributiLavoro(const QString &titolo, const QStringList &nomi) const;
 
     // The daemon going away mid-session (terminated, its socket gone) and coming back with the
     // same queues; or frozen (SIGSTOP), still holding its socket but answering nothing.
@@ -65,11 +87,17 @@ public:
 
 private:
     bool avviaDemone();
+    bool avviaStampanteIpp();
+    bool lpoptions(const QStringList &argomenti);
+    QStringList fileOpzioniUtente() const;
     bool comando(const QString &programma, const QStringList &argomenti);
     QString cartellaPdf(const QString &coda) const;
 
     QTemporaryDir m_cartella;
     std::unique_ptr<QProcess> m_demone;
+    std::unique_ptr<QProcess> m_bus;
+    std::unique_ptr<QProcess> m_stampanteIpp;
+    int m_portaIpp = 0;
     QString m_cupsd;
     bool m_avviato = false;
     bool m_sospeso = false;

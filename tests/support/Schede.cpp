@@ -195,16 +195,21 @@ CasellaFigura *casella(const ModuloScheda &modulo, int esercizio, ModelloScheda:
     return secondo ? e.Image2(slot) : e.Image1(slot);
 }
 
+bool premiVoce(ModuloScheda &modulo, const QString &testo)
+{
+    QMenuBar *barra = modulo.menuBar();
+    for (QAction *voce : barra->actions()) {
+        if (voce->text() == testo) {
+            QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(voce).center());
+            return true;
+        }
+    }
+    return false;
+}
+
 bool dialogoDalMenu(ModuloScheda &modulo, DialogoStampante &dialogoStampante,
                     const std::function<void(FrmStampante &)> &act)
 {
-    const QString testo = QString::fromUtf8(testi(tipoDi(modulo)).voceStampante);
-    QAction *voce = nullptr;
-    for (QAction *v : modulo.menuBar()->actions())
-        if (v->text() == testo)
-            voce = v;
-    if (!voce)
-        return false;
     bool modale = false;
     // A timer of this call only: if the dialog never opens, it never fires later on.
     QTimer dentro;
@@ -218,8 +223,8 @@ bool dialogoDalMenu(ModuloScheda &modulo, DialogoStampante &dialogoStampante,
         chiudi(dialogo);
     });
     dentro.start(0);
-    QMenuBar *barra = modulo.menuBar();
-    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(voce).center());
+    if (!premiVoce(modulo, QString::fromUtf8(testi(tipoDi(modulo)).voceStampante)))
+        return false;
     // If the click opened nothing, the check above runs now and finds no dialog.
     QCoreApplication::processEvents();
     return modale && !dialogoStampante.modulo().isVisible();

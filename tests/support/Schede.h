@@ -87,6 +87,10 @@ void premiEsci(ModuloScheda &modulo);
 CasellaFigura *casella(const ModuloScheda &modulo, int esercizio, ModelloScheda::Insieme insieme,
                        int cella);
 
+// Clicks the entry with this caption on the form's menu bar with the mouse; false when the menu
+// bar has no such entry.
+bool premiVoce(ModuloScheda &modulo, const QString &testo);
+
 // Clicks the form's printer entry (the kind's own caption) on its menu bar; while the dialog it
 // opens is up, runs act() in it, then presses "C H I U D I". True when the dialog came up
 // modal and went back hidden.
