@@ -71,8 +71,10 @@ bool StampaInCorso::eventFilter(QObject *oggetto, QEvent *evento)
     case QEvent::TouchEnd:
         return delModulo(oggetto);
     case QEvent::Close:
-        // Closing the form would take the print's owner away under it.
-        if (oggetto == m_modulo) {
+        // The window's close button is input like any other. A close the program itself asks
+        // for (the start screen going away, the end of the run) goes ahead: the form's end
+        // withdraws the print.
+        if (oggetto == m_modulo && evento->spontaneous()) {
             evento->ignore();
             return true;
         }

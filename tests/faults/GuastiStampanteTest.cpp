@@ -2,6 +2,7 @@
 #include "support/Schede.h"
 #include "support/ServerDiProva.h"
 #include "support/StrumentiPdf.h"
+#include "platform/InSottofondo.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/ModuloScheda.h"
 
@@ -9,9 +10,12 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -130,10 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                    &CupsPrivato::riattivaCoda},
         CasoGuasto{"ServerFermato", Tipo::Disegno,
                    [](CupsPrivato &c, const QString &) { return c.fermaDemone(); },
-                   [](CupsPrivato &c, const QString &) { return c.riavviaDemone(); }},
-        CasoGuasto{"ServerBloccato", Tipo::Togli,
-                   [](CupsPrivato &c, const QString &) { return c.sospendiDemone(); },
-                   [](CupsPrivato &c, const QString &) { return c.riprendiDemone(); }}),
+                   [](CupsPrivato &c, const QString &) { return c.riavviaDemone(); }}),
     [](const auto &info) { return std::string(info.param.nome); });
 
 namespace {
@@ -185,10 +186,80 @@ TEST_P(ServerAssente, IlDialogoSiApreELaStampaAvvisa)
 
 INSTANTIATE_TEST_SUITE_P(
     Server, ServerAssente,
-    ::testing::Values(CasoServer{"Fermato", &CupsPrivato::fermaDemone, &CupsPrivato::riavviaDemone},
-                      CasoServer{"Bloccato", &CupsPrivato::sospendiDemone,
-                                 &CupsPrivato::riprendiDemone}),
+    ::testing::Values(CasoServer{"Fermato", &CupsPrivato::fermaDemone, &CupsPrivato::riavviaDemone}),
     [](const auto &info) { return std::string(info.param.nome); });
+
+namespace {
+
+// A server that has stopped answering while it holds its socket, as a driverless printer's first
+// job or a swamped server can: for a few seconds, or until the user gives up.
+struct CasoSospeso
+{
+    const char *nome;
+    int sospensioneMs; // 0: until "Annulla"
+};
+
+void PrintTo(const CasoSospeso &caso, std::ostream *os)
+{
+    *os << caso.nome;
+}
+
+class ServerSospeso : public GuastiCups, public ::testing::WithParamInterface<CasoSospeso>
+{
+};
+
+} // namespace
+
+TEST_P(ServerSospeso, LaFinestraRestaVivaEAnnullaRitiraLaStampa)
+{
+    const CasoSospeso &caso = GetParam();
+    ProgrammaVero programma;
+    Schede::Aperto modulo(programma.contesto, programma.dialogo, Tipo::Togli);
+    Schede::generaTutti(*modulo);
+    ASSERT_TRUE(cups->sospendiDemone());
+    if (caso.sospensioneMs > 0)
+        QTimer::singleShot(caso.sospensioneMs, modulo.get(), [] { cups->riprendiDemone(); });
+
+    QElapsedTimer trascorso;
+    trascorso.start();
+    QTest::mouseClick(Schede::pulsante(modulo.get(), QStringLiteral("STAMPA")), Qt::LeftButton);
+    ASSERT_TRUE(modulo->stampaInCorso());
+    // The form takes no other press meanwhile: "ESCI" neither closes it nor ends the print.
+    QTest::mouseClick(Schede::pulsante(modulo.get(), QStringLiteral("ESCI")), Qt::LeftButton);
+    EXPECT_TRUE(modulo->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&modulo] { return modulo->finestraStampaInCorso(); }, 5000));
+    EXPECT_GE(trascorso.elapsed(), 450);
+    EXPECT_TRUE(modulo->stampaInCorso());
+
+    if (caso.sospensioneMs > 0) {
+        // Merely slow: the page goes out once the server answers, with no message.
+        Schede::attendiStampa(modulo.get());
+        EXPECT_GE(trascorso.elapsed(), caso.sospensioneMs);
+        EXPECT_TRUE(programma.avvisi.messaggi.isEmpty());
+        unaPaginaSu(programma.titolo(), QStringLiteral("B"));
+        return;
+    }
+
+    auto *annulla = modulo->finestraStampaInCorso()->findChild<QPushButton *>(QStringLiteral("Annulla"));
+    ASSERT_NE(annulla, nullptr);
+    EXPECT_EQ(annulla->text(), QStringLiteral("Annulla"));
+    QTest::mouseClick(annulla, Qt::LeftButton);
+    EXPECT_FALSE(modulo->stampaInCorso());
+    EXPECT_EQ(modulo->finestraStampaInCorso(), nullptr);
+    EXPECT_EQ(programma.avvisi.messaggi, QStringList{problema});
+
+    // Once the server is back nothing of the withdrawn page comes out, and the next press prints.
+    ASSERT_TRUE(cups->riprendiDemone());
+    InSottofondo::attendiTutti();
+    Schede::premiStampa(*modulo);
+    EXPECT_EQ(programma.avvisi.messaggi.size(), 1);
+    unaPaginaSu(programma.titolo(), QStringLiteral("B"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, ServerSospeso,
+                         ::testing::Values(CasoSospeso{"CinqueSecondi", 5000},
+                                           CasoSospeso{"FinoAdAnnulla", 0}),
+                         [](const auto &info) { return std::string(info.param.nome); });
 
 TEST_F(GuastiCups, SceltaAServerFermatoLasciaLaStampanteDiPrima)
 {

@@ -91,8 +91,12 @@ void Partita::ricorda()
     m.tastoGiuOperativo = op && (op->tastierino().tastoGiu() || op->tastierino().tastoGiuAiuto());
     m.tastoGiuInizio = m_inizio && m_inizio->pulsantiModo().tastoGiu();
     m.interventoInVista = op && op->fraIntervento()->isEnabledTo(op);
-    m.messaggi = m_avvisi.messaggi.size();
-    m.aperture = m_stampanti->aperture();
+    // A page still on its way is judged with the event that sent it, once it has ended.
+    if (!stampaInVolo()) {
+        m.messaggi = m_avvisi.messaggi.size();
+        m.aperture = m_stampanti->aperture();
+        m_forseAnnullata = false;
+    }
     const auto aperte = schede();
     for (std::size_t t = 0; t < 3; ++t) {
         m.schede[t].modulo = aperte[t];
@@ -166,6 +170,9 @@ std::string Partita::controllaFinestre() const
     std::map<int, int> perTipo;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || w == m_altra.get() || w->windowType() == Qt::ToolTip)
+            continue;
+        // The window of a page on its way to a slow printer.
+        if (w->objectName() == QStringLiteral("StampaInCorso") && stampaInVolo())
             continue;
         const int r = rango(w);
         if (r == 8 && w->windowType() != Qt::Popup)
@@ -485,6 +492,10 @@ std::string Partita::controllaScheda(int tipo, ModuloScheda &modulo) const
 
 std::string Partita::controllaStampe() const
 {
+    if (!m_guastoInVolo.empty())
+        return m_guastoInVolo;
+    if (stampaInVolo())
+        return {};
     const QStringList nuovi = m_avvisi.messaggi.mid(m_memoria.messaggi);
     const int aperture = m_stampanti->aperture() - m_memoria.aperture;
     // One print per click at most: a double click may print twice.
@@ -517,6 +528,9 @@ std::string Partita::controllaStampe() const
     if (std::none_of(aperte.begin(), aperte.end(), tuttiMostrati))
         return "stampa di una scheda incompleta";
     const QString stampante = m_contesto->stampanteCorrente();
+    // A withdrawn page says so once, whatever the printer had made of it.
+    if (m_forseAnnullata)
+        return problemi <= 1 ? std::string() : "piu' di un messaggio per una stampa annullata";
     if (StampantiSoak::buona(stampante)) {
         if (problemi > 0)
             return "stampa riuscita su " + testo(stampante) + " ma segnalata come problema";
@@ -532,4 +546,11 @@ std::string Partita::controllaStampe() const
             + " messaggi";
     }
     return {};
+}
+
+bool Partita::stampaInVolo() const
+{
+    const auto aperte = schede();
+    return std::any_of(aperte.begin(), aperte.end(),
+                       [](const ModuloScheda *m) { return m && m->stampaInCorso(); });
 }

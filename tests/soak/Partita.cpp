@@ -15,6 +15,9 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
 
 using namespace soak;
 
@@ -117,6 +120,10 @@ EsitoPartita Partita::gioca()
 
 bool Partita::eventFilter(QObject *o, QEvent *e)
 {
+    // Input that reaches the window of a page on its way may withdraw it ("Annulla", Escape).
+    if (auto *w = qobject_cast<QWidget *>(o); w && w->window()->objectName() == QStringLiteral("StampaInCorso")
+        && (e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::KeyPress))
+        m_forseAnnullata = true;
     switch (e->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -200,6 +207,7 @@ void Partita::passo(int numeroEvento)
 
     eventoSoakInCorso = numeroEvento;
     std::string fatto = esegui(e);
+    fatto += attendiStampe();
     m_eventoCorrente = numeroEvento;
     svuota();
     if (m_finito) {
@@ -284,4 +292,35 @@ EsitoPartita giocaPartita(const std::vector<Evento> &eventi, const std::vector<i
     eventoSoakInCorso = -1;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return esito;
+}
+
+std::string Partita::attendiStampe()
+{
+    std::string fatto;
+    for (ModuloScheda *scheda : schede()) {
+        QPointer<ModuloScheda> modulo = scheda;
+        if (!modulo || !modulo->stampaInCorso())
+            continue;
+        // The page is on its way: every button of the busy form is pressed, and none may act.
+        const ContenutoPagina prima = modulo->contenutoPagina();
+        const auto pulsanti = modulo->findChildren<QPushButton *>();
+        int premuti = 0;
+        for (QPushButton *p : pulsanti) {
+            if (modulo && modulo->stampaInCorso() && p->isVisible()) {
+                QTest::mouseClick(p, Qt::LeftButton);
+                ++premuti;
+            }
+        }
+        fatto += "; durante la stampa " + std::to_string(premuti) + " pulsanti premuti";
+        if (!modulo) {
+            m_guastoInVolo = "la scheda si e' chiusa durante la stampa";
+            continue;
+        }
+        const ContenutoPagina dopo = modulo->contenutoPagina();
+        if (dopo.sinistra != prima.sinistra || dopo.destra != prima.destra)
+            m_guastoInVolo = "la scheda e' cambiata durante la stampa";
+        if (!QTest::qWaitFor([&modulo] { return !modulo || !modulo->stampaInCorso(); }, 70000))
+            m_guastoInVolo = "la stampa non finisce";
+    }
+    return fatto;
 }

@@ -152,6 +152,8 @@ private:
     // The checks after one input (a press, a release, a menu entry...), inside an event too.
     void controllaOra();
     std::string esegui(const Evento &e);
+    // Plays on a form whose page is on its way, then lets the print end.
+    std::string attendiStampe();
     void chiudiPopup();
     void chiudiTutto();
 
@@ -185,6 +187,11 @@ private:
     std::string controllaSchede();
     std::string controllaScheda(int tipo, ModuloScheda &modulo) const;
     std::string controllaStampe() const;
+    bool stampaInVolo() const;
+    // What went wrong while a page was on its way, if anything.
+    std::string m_guastoInVolo;
+    // The run has pressed something on the window of a page on its way.
+    bool m_forseAnnullata = false;
     std::string controllaFine() const;
     void ricorda();
     std::array<ModuloScheda *, 3> schede() const;

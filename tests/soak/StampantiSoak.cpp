@@ -1,5 +1,7 @@
 #include "StampantiSoak.h"
 
+#include <QThread>
+
 #include "platform/StampantiSistema.h"
 #include "platform/SuperficieStampa.h"
 
@@ -73,6 +75,9 @@ std::unique_ptr<SuperficieStampa> StampantiSoak::apriDocumento(const QString &no
 {
     ++m_aperture;
     m_ultima = nullptr;
+    // A printer that takes its time: the form waits with its "Stampa in corso…" window up.
+    if (nome == ufficio)
+        QThread::msleep(700);
     if (nome == pdf && m_reale && m_stampeReali < m_realiMassime) {
         ++m_stampeReali;
         auto documento = m_reale->apriDocumento(nome);

@@ -4,6 +4,7 @@
 #include "support/StampantiFinte.h"
 
 #include <QString>
+#include <atomic>
 #include <map>
 #include <memory>
 
@@ -17,7 +18,7 @@ class StampantiSoak : public Stampanti
 {
 public:
     static const QString aula;      // the system default
-    static const QString ufficio;
+    static const QString ufficio;   // slow to take a document
     static const QString inceppata; // fails while drawing the page
     static const QString muta;      // fails at the heading
     static const QString spenta;    // takes no document
@@ -38,15 +39,16 @@ public:
     int stampeReali() const { return m_stampeReali; }
     int realiRiuscite() const { return m_realiRiuscite; }
     // The recording of the last document opened on a recording printer, if it was the last one.
-    const SuperficieRegistrata *ultimaRegistrata() const { return m_ultima; }
+    const SuperficieRegistrata *ultimaRegistrata() const { return m_ultima.load(); }
 
 private:
     StampantiSistema *m_reale;
     int m_realiMassime;
     int m_stampeReali = 0;
     int m_realiRiuscite = 0;
-    int m_aperture = 0;
-    const SuperficieRegistrata *m_ultima = nullptr;
+    // Counted on the print worker, read by the run between events.
+    std::atomic<int> m_aperture{0};
+    std::atomic<const SuperficieRegistrata *> m_ultima{nullptr};
     StampantiFinte m_buone;
     StampantiFinte m_inceppata;
     StampantiFinte m_muta;
