@@ -216,12 +216,13 @@ TEST_P(ServerSospeso, LaFinestraRestaVivaEAnnullaRitiraLaStampa)
     ProgrammaVero programma;
     Schede::Aperto modulo(programma.contesto, programma.dialogo, Tipo::Togli);
     Schede::generaTutti(*modulo);
-    ASSERT_TRUE(cups->sospendiDemone());
-    if (caso.sospensioneMs > 0)
-        QTimer::singleShot(caso.sospensioneMs, modulo.get(), [] { cups->riprendiDemone(); });
-
     QElapsedTimer trascorso;
     trascorso.start();
+    ASSERT_TRUE(cups->sospendiDemone());
+    if (caso.sospensioneMs > 0) {
+        QTimer::singleShot(caso.sospensioneMs, Qt::PreciseTimer, modulo.get(),
+                           [] { cups->riprendiDemone(); });
+    }
     QTest::mouseClick(Schede::pulsante(modulo.get(), QStringLiteral("STAMPA")), Qt::LeftButton);
     ASSERT_TRUE(modulo->stampaInCorso());
     // The form takes no other press meanwhile: "ESCI" neither closes it nor ends the print.
