@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -236,7 +237,8 @@ bool stampaSenzaFermarsi(Banco &b)
             battito.start();
             sonda.start();
             QTest::qWait(5);
-            QTest::qWaitFor([m] { return !m->stampaInCorso(); }, 10000);
+            if (!QTest::qWaitFor([m] { return !m->stampaInCorso(); }, 10000))
+                massimo = std::numeric_limits<qint64>::max(); // never ended: a failure
             massimo = std::max(massimo, battito.elapsed());
         }
         const bool entro = massimo < 50;
