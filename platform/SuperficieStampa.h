@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 
 // The printing surface a worksheet page is drawn on: coordinates in twips from the top-left
@@ -21,6 +22,10 @@ public:
     virtual bool linea(double x1, double y1, double x2, double y2) = 0;
     // Draws the picture at its natural size (96 pixels to the inch) with its top-left corner there.
     virtual bool immagine(double xTwips, double yTwips, const QImage &figura) = 0;
+    // The page's drawing reaches this far from the printable area's top-left corner, in twips.
+    // Called before anything is drawn: a paper whose printable area is smaller (Letter, a
+    // printer with wide margins) gets the whole page scaled down to fit, rather than cut off.
+    virtual void adatta(QSizeF estensioneTwips) { (void)estensioneTwips; }
     virtual bool fineDocumento() = 0;
     virtual void annulla() = 0;
 };

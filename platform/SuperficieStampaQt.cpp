@@ -3,8 +3,11 @@
 #include "platform/Twips.h"
 
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPdfWriter>
 #include <QPen>
+
+#include <algorithm>
 
 namespace {
 // Pictures are measured at the screen's nominal 96 pixels to the inch: 15 twips a pixel.
@@ -35,6 +38,18 @@ SuperficieStampaQt::~SuperficieStampaQt()
 {
     if (m_pittore.isActive())
         m_pittore.end();
+}
+
+void SuperficieStampaQt::adatta(QSizeF estensioneTwips)
+{
+    if (!attiva() || estensioneTwips.isEmpty())
+        return;
+    const QSizeF area = m_scrittore->pageLayout().paintRect(QPageLayout::Inch).size() * Twips::perPollice;
+    const double fattore = std::min(area.width() / estensioneTwips.width(),
+                                    area.height() / estensioneTwips.height());
+    // The page is designed for A4; only a smaller printable area changes anything.
+    if (fattore < 1.0)
+        m_pittore.scale(fattore, fattore);
 }
 
 double SuperficieStampaQt::inPunti(double twips) const

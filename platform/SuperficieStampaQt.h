@@ -33,6 +33,7 @@ public:
     bool impostaSpessoreLinea(int punti) override;
     bool linea(double x1, double y1, double x2, double y2) override;
     bool immagine(double xTwips, double yTwips, const QImage &figura) override;
+    void adatta(QSizeF estensioneTwips) override;
     bool fineDocumento() override;
     void annulla() override;
 

@@ -21,6 +21,8 @@ QPointF PaginaScheda::angoloCella(Lato lato, int riga, int cella)
 
 bool PaginaScheda::intestazione(SuperficieStampa &s, const QString &istruzione)
 {
+    // The right edge of the right-hand boxes and the bottom of the last row.
+    s.adatta(QSizeF(destroX + larghezzaRiquadro, alto(3) + altezzaRiquadro));
     return s.impostaPosizione(nomeX, nomeY) && s.impostaDimensioneCarattere(nomePunti)
         && s.stampaRiga(testoNome) && s.impostaPosizione(istruzioneX, istruzioneY)
         && s.impostaDimensioneCarattere(istruzionePunti) && s.stampaRiga(istruzione);

@@ -8,6 +8,8 @@
 
 #include <QPageSize>
 
+#include <algorithm>
+
 namespace {
 
 struct CasoPagina
@@ -57,9 +59,42 @@ TEST_P(PaginaInPdf, TuttoAlSuoPostoNellAreaStampabile)
 INSTANTIATE_TEST_SUITE_P(
     Pagine, PaginaInPdf,
     ::testing::Values(CasoPagina{"DisegnaSenzaMargini300", OrdinePagina::SoloSinistra, 7, 0, 0, 300},
-                      CasoPagina{"AggiungiConMargini600", OrdinePagina::SinistraEDestra, 15, 12, 8, 600},
+                      CasoPagina{"AggiungiConMargini600", OrdinePagina::SinistraEDestra, 15, 6, 8, 600},
                       CasoPagina{"TogliConMargini150", OrdinePagina::SinistraEDestra, 3, 5, 15, 150}),
     [](const auto &info) { return std::string(info.param.nome); });
+
+// Letter paper is shorter than the A4 the page is designed for: the whole page is scaled down to
+// the printable area instead of losing its last row of boxes.
+TEST(PaginaSuCartaPiuPiccola, EntraTuttaInScala)
+{
+    const double margineMm = 6.35;
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                             QMarginsF(margineMm, margineMm, margineMm, margineMm), QPageLayout::Millimeter);
+    const QSizeF area = letter.paintRect(QPageLayout::Inch).size() * 1440;
+    const QSizeF disegno(11000, 15600); // right edge of the right boxes, bottom of the last row
+    ASSERT_LT(area.height(), disegno.height()) << "at full size the last row would be cut off";
+    const double f = std::min(area.width() / disegno.width(), area.height() / disegno.height());
+
+    QByteArray consegnato;
+    SuperficieStampaQt superficie(letter, 300, QStringLiteral("prova"), [&consegnato](const QByteArray &pdf) {
+        consegnato = pdf;
+        return true;
+    });
+    const ContenutoPagina pagina = PaginaDiProva::crea(OrdinePagina::SinistraEDestra, 15);
+    ASSERT_TRUE(PaginaScheda::intestazione(superficie, pagina.istruzione));
+    ASSERT_TRUE(PaginaScheda::corpo(superficie, pagina));
+    const QString pdf = StrumentiPdf::salvaTemporaneo(consegnato);
+    const QImage immagine = StrumentiPdf::pagina(pdf);
+    ASSERT_FALSE(immagine.isNull());
+    const double m = twipsDaMm(margineMm);
+    for (const double x : {3000.0, 8500.0}) {
+        // Top of the first row and bottom of the last, where the scaled page puts them.
+        EXPECT_TRUE(StrumentiPdf::scuro(immagine, m + x * f, m + 2000 * f)) << x;
+        EXPECT_TRUE(StrumentiPdf::scuro(immagine, m + x * f, m + 15600 * f)) << x;
+        EXPECT_FALSE(StrumentiPdf::scuro(immagine, m + x * f, m + 15600 * f + 60)) << x;
+    }
+    EXPECT_EQ(StrumentiPdf::figure(pdf), 120);
+}
 
 TEST(DocumentoInMemoria, IlRifiutoDellaStampanteEUnFallimento)
 {

@@ -21,6 +21,7 @@ public:
     SuperficieContata(std::unique_ptr<SuperficieStampa> s, int &riuscite)
         : m_s(std::move(s)), m_riuscite(riuscite) {}
     bool impostaDimensioneCarattere(double p) override { return m_s->impostaDimensioneCarattere(p); }
+    void adatta(QSizeF e) override { m_s->adatta(e); }
     bool impostaPosizione(double x, double y) override { return m_s->impostaPosizione(x, y); }
     bool stampaRiga(const QString &t) override { return m_s->stampaRiga(t); }
     bool impostaSpessoreLinea(int p) override { return m_s->impostaSpessoreLinea(p); }
