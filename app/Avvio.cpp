@@ -13,7 +13,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <cstdlib>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -61,9 +64,21 @@ const char *Avvio::displayMancante()
     return nullptr;
 }
 
+bool Avvio::installaTraduzioni(QCoreApplication &app)
+{
+    auto *traduzioni = new QTranslator(&app);
+    if (!traduzioni->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traduzioni;
+        return false;
+    }
+    return QCoreApplication::installTranslator(traduzioni);
+}
+
 int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda)
 {
     QApplication::setApplicationName(QStringLiteral("Tandorino"));
+    installaTraduzioni(app);
     if (QFile::exists(iconaProgramma))
         QApplication::setWindowIcon(QIcon(iconaProgramma));
 

@@ -4,7 +4,7 @@ set -euo pipefail
 
 # Each for a reason: the build (compilers, Qt with its tools and the SVG module for the
 # pictures, the OpenGL headers Qt's CMake files ask for, GoogleTest, the CUPS headers); the
-# program (the xcb platform plugin, metric-compatible Arial); the printing tests (a private
+# program (the xcb platform plugin, metric-compatible Arial, Qt's own Italian texts); the printing tests (a private
 # cupsd with lpadmin and friends, the cups-pdf backend, poppler's pdfinfo, pdftotext,
 # pdftoppm and pdfimages to read the pages back, ippeveprinter and ipptool as a driverless
 # network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox).
@@ -12,7 +12,7 @@ pacchetti=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev libcups2-dev
-    fonts-liberation
+    fonts-liberation qt6-translations-l10n
     cups cups-client cups-ipp-utils dbus-daemon printer-driver-cups-pdf
     poppler-utils xvfb openbox
 )
