@@ -3,6 +3,9 @@
 #include "support/ServerDiProva.h"
 #include "support/StrumentiPdf.h"
 #include "platform/InSottofondo.h"
+#include "platform/Interruzione.h"
+#include "platform/StampantiSistema.h"
+#include "platform/SuperficieStampa.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/ModuloScheda.h"
 
@@ -17,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 
 using Schede::etichetta;
@@ -261,6 +265,26 @@ INSTANTIATE_TEST_SUITE_P(Server, ServerSospeso,
                          ::testing::Values(CasoSospeso{"CinqueSecondi", 5000},
                                            CasoSospeso{"FinoAdAnnulla", 0}),
                          [](const auto &info) { return std::string(info.param.nome); });
+
+// The limit a print is given: a server that never answers is given up when it runs out, not
+// after the minutes the CUPS client would wait, and not before.
+TEST_F(GuastiCups, UnServerMutoSiAbbandonaAlLimite)
+{
+    StampantiSistema sistema;
+    ASSERT_TRUE(cups->sospendiDemone());
+    QElapsedTimer trascorso;
+    trascorso.start();
+    const Interruzione limite(std::chrono::milliseconds(5000));
+    const Interruzione::Ambito ambito(limite);
+    auto documento = sistema.apriDocumento(QStringLiteral("B"));
+    const bool stampato = documento && documento->impostaPosizione(0, 0)
+        && documento->stampaRiga(QStringLiteral("prova")) && documento->fineDocumento();
+    EXPECT_FALSE(stampato);
+    // Longer than an exchange outside a print may stay silent (two seconds, a few exchanges).
+    EXPECT_GE(trascorso.elapsed(), 4900);
+    EXPECT_LT(trascorso.elapsed(), 8000);
+    ASSERT_TRUE(cups->riprendiDemone());
+}
 
 TEST_F(GuastiCups, SceltaAServerFermatoLasciaLaStampanteDiPrima)
 {
