@@ -50,6 +50,7 @@ FrmAutore::FrmAutore(QWidget *parent)
     m_command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset "
                                              "#60c0c0; } QPushButton:pressed { border-style: inset; }")
                                   .arg(sfondoPulsante.name()));
+    m_command1->setAccessibleName(QStringLiteral("Chiudi"));
     m_command1->setGeometry(twips.rettangoloInPixel(QRectF(1845, 2940, 2700, 345)));
     connect(m_command1, &QPushButton::clicked, this, &QDialog::accept);
 
