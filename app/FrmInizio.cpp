@@ -53,6 +53,14 @@ const std::array<QString, PulsantiModo::numeroPulsanti> testiPulsanti = {
     QStringLiteral("E S C I"),
 };
 
+// The captions are spaced capitals; a screen reader says what each button starts.
+const std::array<std::pair<const char *, const char *>, PulsantiModo::numeroPulsanti> dettiPulsanti{{
+    {"Secondo insieme vuoto", "Esercizio: devi inserire elementi"},
+    {"Secondo insieme meno potente", "Esercizio: devi aggiungere elementi"},
+    {"Secondo insieme più potente", "Esercizio: devi togliere elementi"},
+    {"Esci", "Chiude Tandorino"},
+}};
+
 const std::array<QRectF, PulsantiModo::numeroPulsanti> postiPulsanti = {
     QRectF(600, 150, 5130, 795),
     QRectF(615, 1110, 5130, 795),
@@ -204,6 +212,8 @@ void FrmInizio::creaControlli()
     for (int i = 0; i < PulsantiModo::numeroPulsanti; ++i) {
         auto *pulsante = new PulsanteGrande(testiPulsanti[i], m_frame1);
         pulsante->setFont(arial(15.75));
+        pulsante->setAccessibleName(QString::fromUtf8(dettiPulsanti[i].first));
+        pulsante->setAccessibleDescription(QString::fromUtf8(dettiPulsanti[i].second));
         m_option1[i] = pulsante;
         coloraPulsante(i, i == 0 ? colorePulsanteFuoco : colorePulsanteNormale);
         registra(pulsante, postiPulsanti[i]);
@@ -229,6 +239,7 @@ void FrmInizio::creaControlli()
     m_image1 = new QLabel(form);
     m_image1->setScaledContents(true);
     m_image1->setPixmap(QPixmap(figuraInsieme)); // a null picture leaves the box empty
+    m_image1->setAccessibleName(QStringLiteral("Un insieme di 9 abeti"));
     registra(m_image1, QRectF(120, 2610, 5400, 3495));
 
     m_label5 = etichetta(form, QStringLiteral("Il nuovo software di Quessaro"), arial(21.75),

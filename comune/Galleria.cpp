@@ -13,6 +13,40 @@ QString percorsoRisorsa(int i)
     return {};
 }
 
+// The subjects of the drawings: the name of one picture, then one and many copies of it. A
+// picture of cherries shows a pair, so it is counted in pairs.
+struct Soggetto
+{
+    const char *nome;
+    const char *uno;
+    const char *tanti;
+};
+constexpr std::array<Soggetto, Galleria::numeroFigure> soggetti{{
+    {"", "", ""},
+    {"imbuto", "imbuto", "imbuti"},
+    {"lampada", "lampada", "lampade"},
+    {"sveglia", "sveglia", "sveglie"},
+    {"barca a vela", "barca a vela", "barche a vela"},
+    {"bandiera", "bandiera", "bandiere"},
+    {"candela", "candela", "candele"},
+    {"dado", "dado", "dadi"},
+    {"aquilone", "aquilone", "aquiloni"},
+    {"sedia", "sedia", "sedie"},
+    {"abete", "abete", "abeti"},
+    {"ciliegie", "coppia di ciliegie", "coppie di ciliegie"},
+    {"gatto", "gatto", "gatti"},
+    {"corno", "corno", "corni"},
+    {"", "", ""},
+    {"riquadro vuoto", "riquadro vuoto", "riquadri vuoti"},
+    {"", "", ""},
+    {"", "", ""},
+}};
+
+const Soggetto &soggettoDi(int i)
+{
+    return soggetti[i >= 0 && i < Galleria::numeroFigure ? i : 0];
+}
+
 } // namespace
 
 Galleria::Galleria()
@@ -30,4 +64,17 @@ const QImage &Galleria::Image3(int i) const
     if (i < 0 || i >= numeroFigure)
         return nessuna;
     return m_figure[i];
+}
+
+QString Galleria::soggetto(int i)
+{
+    return QString::fromUtf8(soggettoDi(i).nome);
+}
+
+QString Galleria::quantita(int i, int copie)
+{
+    const Soggetto &s = soggettoDi(i);
+    if (copie <= 0 || *s.nome == '\0')
+        return QStringLiteral("nessun elemento");
+    return QStringLiteral("%1 %2").arg(copie).arg(QString::fromUtf8(copie == 1 ? s.uno : s.tanti));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <array>
 
 // The picture gallery as plain image data: entries Image3(0) .. Image3(17), loaded from the
@@ -18,6 +19,12 @@ public:
 
     // The picture of entry i, a null image for the entries without one or out of range.
     const QImage &Image3(int i) const;
+
+    // What entry i shows, in Italian as a child would say it ("gatto", "ciliegie"), for the
+    // screen reader; empty for the blank picture and the entries without one.
+    static QString soggetto(int i);
+    // How many copies of entry i a set holds, in words: "1 gatto", "5 gatti", "nessun elemento".
+    static QString quantita(int i, int copie);
 
 private:
     std::array<QImage, numeroFigure> m_figure;

@@ -27,9 +27,6 @@ const QColor sfondoModulo(255, 192, 255);
 const QColor testoTitolo(192, 64, 0);
 const QColor blu(0, 0, 255);
 
-const QString testoEsatto = QStringLiteral("E s a t t o");
-const QString testoErrato = QStringLiteral("E r r a t o");
-
 // Handlers write a swallowed key's code through the reference, so they run in the sender's call.
 constexpr auto diretta = Qt::DirectConnection;
 
@@ -87,7 +84,7 @@ void FrmOperativo::creaControlli()
     m_fraSfondoS = new RiquadroInsieme(RiquadroInsieme::Insieme::Primo, s, this);
     m_fraSfondoD = new RiquadroInsieme(RiquadroInsieme::Insieme::Secondo, s, this);
 
-    m_lblEsito = new QLabel(this);
+    m_lblEsito = new EsitoVerifica(this);
     m_lblEsito->setFont(arial(48));
     m_lblEsito->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     coloraTesto(m_lblEsito, blu);
@@ -141,6 +138,8 @@ const QPixmap &FrmOperativo::Figura()
     if (indice != m_indiceFigura) {
         m_figura = QPixmap::fromImage(m_contesto.galleria().Image3(indice));
         m_indiceFigura = indice;
+        m_fraSfondoS->impostaSoggetto(indice);
+        m_fraSfondoD->impostaSoggetto(indice);
     }
     return m_figura;
 }
@@ -159,7 +158,7 @@ void FrmOperativo::NuovoEsercizio()
     m_fraSfondoD->nascondiTutte();
     m_regole.nuovoEsercizio();
     m_risultati->mostraOperazione(m_contesto.esercizio().NumeroEsercizio);
-    m_lblEsito->clear();
+    m_lblEsito->cancella();
     m_risultati->cancellaTempoParziale();
 
     const TipoEsercizio tipo = m_contesto.esercizio().TipoEsercizio;
@@ -275,10 +274,10 @@ void FrmOperativo::Verifica()
     CalcolaTempi();
     if (esatta) {
         m_risultati->mostraEsatte(s.RisposteEsatte);
-        m_lblEsito->setText(testoEsatto);
+        m_lblEsito->mostra(true);
         m_pannelli->impostaTastierino(Tastierino::avanti);
     } else {
-        m_lblEsito->setText(testoErrato);
+        m_lblEsito->mostra(false);
         m_risultati->mostraErrate(s.RisposteErrate);
         m_pannelli->portaInPrimoPiano(m_pannelli->fraAiuto());
     }
@@ -311,7 +310,7 @@ void FrmOperativo::SiSi()
     const int n = std::clamp(s.ElementiS, 0, numeroCaselle);
     for (int c = 1; c <= n; ++c)
         m_fraSfondoD->mostraFigura(c, Figura());
-    m_lblEsito->clear();
+    m_lblEsito->cancella();
     m_pannelli->portaInPrimoPiano(m_pannelli->fraTastierino());
     m_pannelli->impostaTastierino(Tastierino::avanti);
 }
@@ -326,7 +325,7 @@ void FrmOperativo::NoAiuto()
     VisualizzaD(m_contesto.esercizio().TipoEsercizio);
     m_pannelli->portaInPrimoPiano(m_pannelli->fraTastierino());
     m_pannelli->impostaTastierino(Tastierino::modifica);
-    m_lblEsito->clear();
+    m_lblEsito->cancella();
 }
 
 void FrmOperativo::CalcolaTempi()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises/EsitoVerifica.h"
 #include "exercises/GeneratoreEsercizi.h"
 #include "exercises/PannelliComando.h"
 #include "exercises/PannelloRisultati.h"
@@ -133,7 +134,7 @@ private:
     QLabel *m_label2 = nullptr;
     RiquadroInsieme *m_fraSfondoS = nullptr;
     RiquadroInsieme *m_fraSfondoD = nullptr;
-    QLabel *m_lblEsito = nullptr;
+    EsitoVerifica *m_lblEsito = nullptr;
     std::optional<PannelliComando> m_pannelli;
     PannelloRisultati *m_risultati = nullptr;
 

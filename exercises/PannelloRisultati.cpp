@@ -16,19 +16,22 @@ const QColor sfondo(255, 192, 255);
 const QColor blu(0, 0, 255);
 const QColor rossoScuro(192, 0, 0);
 
+// Each heading also has the words a screen reader says for it, and a value its unit.
 struct Colonna
 {
     const char *titolo;
     double sinistraTitolo;
     double sinistraValore;
     const char *suggerimento;
+    const char *titoloDetto;
+    const char *unita;
 };
 constexpr std::array<Colonna, PannelloRisultati::numeroColonne> colonne{{
-    {"Oper", 45, 105, nullptr},
-    {" Risposte esatte", 990, 1035, nullptr},
-    {" Risposte errate", 1935, 1965, nullptr},
-    {"Tempo parziale", 2880, 2910, "Secondi impiegati per ogni risposta"},
-    {"Tempo totale", 3825, 3870, "Secondi impiegati per ogni esercizio"},
+    {"Oper", 45, 105, nullptr, "Esercizio", ""},
+    {" Risposte esatte", 990, 1035, nullptr, "Risposte esatte", ""},
+    {" Risposte errate", 1935, 1965, nullptr, "Risposte errate", ""},
+    {"Tempo parziale", 2880, 2910, "Secondi impiegati per ogni risposta", "Tempo parziale", " secondi"},
+    {"Tempo totale", 3825, 3870, "Secondi impiegati per ogni esercizio", "Tempo totale", " secondi"},
 }};
 
 QString testoTempo(int secondi)
@@ -38,7 +41,7 @@ QString testoTempo(int secondi)
 } // namespace
 
 PannelloRisultati::PannelloRisultati(ScalaturaModulo &scalatura, QWidget *parent)
-    : QFrame(parent)
+    : RiquadroAccessibile(QStringLiteral("Risultati"), parent)
 {
     setObjectName(QStringLiteral("frmElaborazione"));
     coloraSfondo(this, sfondo);
@@ -57,6 +60,7 @@ PannelloRisultati::PannelloRisultati(ScalaturaModulo &scalatura, QWidget *parent
         coloraTesto(titolo, rossoScuro);
         if (c.suggerimento)
             titolo->setToolTip(QString::fromLatin1(c.suggerimento));
+        titolo->setAccessibleName(QString::fromLatin1(c.titoloDetto));
         scalatura.aggiungi(titolo, c.sinistraTitolo, 300, 930, 555);
         m_titoli[i] = titolo;
     }
@@ -71,7 +75,20 @@ PannelloRisultati::PannelloRisultati(ScalaturaModulo &scalatura, QWidget *parent
             valore->setToolTip(QString::fromLatin1(c.suggerimento));
         scalatura.aggiungi(valore, c.sinistraValore, 960, 810, 480);
         m_valori[i] = valore;
+        scrivi(i, QString());
     }
+}
+
+// A value that shows nothing is heard as its heading alone.
+void PannelloRisultati::scrivi(int colonna, const QString &testo)
+{
+    const Colonna &c = colonne[colonna];
+    QLabel *valore = m_valori[colonna];
+    valore->setText(testo);
+    const QString titolo = QString::fromLatin1(c.titoloDetto);
+    valore->setAccessibleName(testo.isEmpty() ? titolo
+                                              : QStringLiteral("%1: %2%3").arg(titolo, testo,
+                                                                                QString::fromLatin1(c.unita)));
 }
 
 QLabel *PannelloRisultati::Label5(int indice) const
@@ -81,26 +98,26 @@ QLabel *PannelloRisultati::Label5(int indice) const
 
 void PannelloRisultati::mostraOperazione(int numero)
 {
-    LblOperazione()->setText(QString::number(numero));
+    scrivi(0, QString::number(numero));
 }
 
 void PannelloRisultati::mostraEsatte(int risposte)
 {
-    lblRisEsatte()->setText(QString::number(risposte));
+    scrivi(1, QString::number(risposte));
 }
 
 void PannelloRisultati::mostraErrate(int risposte)
 {
-    lblRisErrate()->setText(QString::number(risposte));
+    scrivi(2, QString::number(risposte));
 }
 
 void PannelloRisultati::mostraTempi(int parziale, int totale)
 {
-    LblTempoParziale()->setText(testoTempo(parziale));
-    LblTempoTotale()->setText(testoTempo(totale));
+    scrivi(3, testoTempo(parziale));
+    scrivi(4, testoTempo(totale));
 }
 
 void PannelloRisultati::cancellaTempoParziale()
 {
-    LblTempoParziale()->clear();
+    scrivi(3, QString());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFrame>
+#include "platform/RiquadroAccessibile.h"
+
 #include <array>
 
 class QLabel;
@@ -8,8 +9,8 @@ class ScalaturaModulo;
 
 // The results panel of the exercise form (frmElaborazione): five headings over five values,
 // the exercise number, the right and wrong answers and the two times in seconds. It only
-// shows what it is given.
-class PannelloRisultati : public QFrame
+// shows what it is given. A screen reader hears each value with its heading ("Risposte esatte: 3").
+class PannelloRisultati : public RiquadroAccessibile
 {
     Q_OBJECT
 
@@ -34,6 +35,8 @@ public:
     void cancellaTempoParziale();
 
 private:
+    void scrivi(int colonna, const QString &testo);
+
     std::array<QLabel *, numeroColonne> m_titoli{};
     std::array<QLabel *, numeroColonne> m_valori{};
 };

@@ -1,5 +1,6 @@
 #include "exercises/RiquadroInsieme.h"
 
+#include "comune/Galleria.h"
 #include "comune/ScalaturaModulo.h"
 #include "exercises/ContornoDecorativo.h"
 #include "platform/Aspetto.h"
@@ -27,7 +28,8 @@ constexpr std::array<Punto, 15> caselleD{{{240, 255},   {1080, 255},  {1920, 255
 } // namespace
 
 RiquadroInsieme::RiquadroInsieme(Insieme quale, ScalaturaModulo &scalatura, QWidget *parent)
-    : QFrame(parent)
+    : RiquadroAccessibile(QString(), parent)
+    , m_quale(quale)
 {
     const bool primo = quale == Insieme::Primo;
     setObjectName(primo ? QStringLiteral("FraSfondoS") : QStringLiteral("FraSfondoD"));
@@ -45,6 +47,7 @@ RiquadroInsieme::RiquadroInsieme(Insieme quale, ScalaturaModulo &scalatura, QWid
         scalatura.aggiungi(l, posti[c - 1].sinistra, posti[c - 1].alto, latoCasella, latoCasella);
         m_caselle[c] = l;
     }
+    descrivi();
 }
 
 QLabel *RiquadroInsieme::casella(int numero) const
@@ -52,28 +55,38 @@ QLabel *RiquadroInsieme::casella(int numero) const
     return numero >= 1 && numero <= numeroCaselle ? m_caselle[numero] : nullptr;
 }
 
+void RiquadroInsieme::impostaSoggetto(int figura)
+{
+    m_soggetto = figura;
+    descrivi();
+}
+
 void RiquadroInsieme::mostraFigura(int numero, const QPixmap &figura)
 {
     m_caselle[numero]->setPixmap(figura);
     m_caselle[numero]->show();
     adattaCaselle();
+    descrivi();
 }
 
 void RiquadroInsieme::nascondi(int numero)
 {
     m_caselle[numero]->hide();
+    descrivi();
 }
 
 void RiquadroInsieme::nascondiTutte()
 {
     for (int c = 1; c <= numeroCaselle; ++c)
         m_caselle[c]->hide();
+    descrivi();
 }
 
 void RiquadroInsieme::svuota()
 {
     for (int c = 1; c <= numeroCaselle; ++c)
         m_caselle[c]->clear();
+    descrivi();
 }
 
 void RiquadroInsieme::mostraVuote()
@@ -82,6 +95,29 @@ void RiquadroInsieme::mostraVuote()
         m_caselle[c]->clear();
         m_caselle[c]->show();
     }
+    descrivi();
+}
+
+// The names follow what shows: the frame counts the slots that show a picture, a slot is named
+// by its picture's subject, or as empty.
+void RiquadroInsieme::descrivi()
+{
+    const QString soggetto = Galleria::soggetto(m_soggetto);
+    int copie = 0;
+    for (int c = 1; c <= numeroCaselle; ++c) {
+        QLabel *l = m_caselle[c];
+        const bool conFigura = !l->pixmap().isNull();
+        if (conFigura && !l->isHidden())
+            ++copie;
+        const QString nome = conFigura ? soggetto : QStringLiteral("casella vuota");
+        if (l->accessibleName() != nome)
+            l->setAccessibleName(nome);
+    }
+    const QString nome = QStringLiteral("%1: %2").arg(
+        m_quale == Insieme::Primo ? QStringLiteral("Primo insieme") : QStringLiteral("Secondo insieme"),
+        Galleria::quantita(m_soggetto, copie));
+    if (accessibleName() != nome)
+        setAccessibleName(nome);
 }
 
 void RiquadroInsieme::adattaCaselle()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFrame>
+#include "platform/RiquadroAccessibile.h"
+
 #include <array>
 
 class ContornoDecorativo;
@@ -10,8 +11,9 @@ class ScalaturaModulo;
 
 // One set of the exercise form: a frame with a decorative outline and fifteen slots at their
 // design places. A slot shows the exercise's picture at the picture's own size from the slot's
-// corner, even where the slot is smaller, and after every rescaling too.
-class RiquadroInsieme : public QFrame
+// corner, even where the slot is smaller, and after every rescaling too. A screen reader hears
+// which set it is and what it holds ("Primo insieme: 5 gatti"), and each picture by its subject.
+class RiquadroInsieme : public RiquadroAccessibile
 {
     Q_OBJECT
 
@@ -26,6 +28,8 @@ public:
     // Slot 1 to 15; nothing for any other number.
     QLabel *casella(int numero) const;
 
+    // The gallery entry the slots show from now on, for what a screen reader hears.
+    void impostaSoggetto(int figura);
     void mostraFigura(int numero, const QPixmap &figura);
     void nascondi(int numero);
     void nascondiTutte();
@@ -37,6 +41,10 @@ public:
     void adattaCaselle();
 
 private:
+    void descrivi();
+
+    Insieme m_quale;
+    int m_soggetto = 0;
     ContornoDecorativo *m_contorno = nullptr;
     std::array<QLabel *, numeroCaselle + 1> m_caselle{}; // index 0 unused: slots are 1..15
 };

@@ -7,11 +7,12 @@ set -euo pipefail
 # program (the xcb platform plugin, metric-compatible Arial, Qt's own Italian texts); the printing tests (a private
 # cupsd with lpadmin and friends, the cups-pdf backend, poppler's pdfinfo, pdftotext,
 # pdftoppm and pdfimages to read the pages back, ippeveprinter and ipptool as a driverless
-# network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox).
+# network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox); the
+# accessibility tests (Qt's private GUI headers, to switch on the events a screen reader gets).
 pacchetti=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    libgtest-dev libcups2-dev
+    libgtest-dev libcups2-dev qt6-base-private-dev
     fonts-liberation qt6-translations-l10n
     cups cups-client cups-ipp-utils dbus-daemon printer-driver-cups-pdf
     poppler-utils xvfb openbox

@@ -1,16 +1,41 @@
 #include "worksheets/CasellaFigura.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// The slot paints its picture itself, so Qt would present it as a bare client area.
+QAccessibleInterface *interfacciaCasella(const QString &classe, QObject *oggetto)
+{
+    if (classe != QLatin1String(CasellaFigura::staticMetaObject.className()))
+        return nullptr;
+    if (auto *casella = qobject_cast<CasellaFigura *>(oggetto))
+        return new QAccessibleWidget(casella, QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
 
 CasellaFigura::CasellaFigura(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool installata = [] {
+        QAccessible::installFactory(interfacciaCasella);
+        return true;
+    }();
+    Q_UNUSED(installata);
+    setAccessibleName(QStringLiteral("casella vuota"));
 }
 
-void CasellaFigura::impostaFigura(const QImage &figura)
+void CasellaFigura::impostaFigura(const QImage &figura, const QString &soggetto)
 {
     m_figura = figura;
+    const QString nome = soggetto.isEmpty() ? QStringLiteral("casella vuota") : soggetto;
+    if (accessibleName() != nome)
+        setAccessibleName(nome);
     // Never smaller than the picture, so a small window does not crop it; the scaling pass
     // can still make the slot larger.
     setMinimumSize(figura.size());

@@ -5,6 +5,7 @@
 
 // One picture slot of a worksheet preview. It keeps the picture it shows (a null image when it
 // shows nothing) and paints it at its natural size from the top left corner, as the page will.
+// A screen reader meets it as a picture named by its subject.
 class CasellaFigura : public QWidget
 {
     Q_OBJECT
@@ -13,7 +14,8 @@ public:
     explicit CasellaFigura(QWidget *parent = nullptr);
 
     const QImage &figura() const { return m_figura; }
-    void impostaFigura(const QImage &figura);
+    // `soggetto` is what the picture shows in words, empty for a blank or missing picture.
+    void impostaFigura(const QImage &figura, const QString &soggetto = QString());
 
 protected:
     void paintEvent(QPaintEvent *event) override;

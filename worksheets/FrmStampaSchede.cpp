@@ -128,10 +128,10 @@ void FrmStampaSchede::GeneraInsieme(int insieme)
 void FrmStampaSchede::mostraInsieme(int insieme)
 {
     const int base = basi.at(insieme - 1);
-    const Galleria &galleria = contesto().galleria();
+    std::vector<int> figure;
     for (int k = 0; k < ModelloScheda::celle; ++k)
-        m_image1[base + k]->impostaFigura(
-            galleria.Image3(modello().figura(insieme, ModelloScheda::Insieme::Primo, k)));
+        figure.push_back(modello().figura(insieme, ModelloScheda::Insieme::Primo, k));
+    mostraFigure(&m_image1[base], figure, QStringLiteral("Insieme %1").arg(insieme));
 }
 
 void FrmStampaSchede::Command2_Click()

@@ -152,13 +152,13 @@ void FrmStampaSchedeElementi::mostraEsercizio(int esercizio)
 {
     using Insieme = ModelloScheda::Insieme;
     const int base = slotPerInsieme * (esercizio - 1);
-    const Galleria &galleria = contesto().galleria();
+    std::vector<int> primo, secondo;
     for (int k = 0; k < slotPerInsieme; ++k) {
-        m_image1[base + k]->impostaFigura(
-            galleria.Image3(modello().figura(esercizio, Insieme::Primo, k)));
-        m_image2[base + k]->impostaFigura(
-            galleria.Image3(modello().figura(esercizio, Insieme::Secondo, k)));
+        primo.push_back(modello().figura(esercizio, Insieme::Primo, k));
+        secondo.push_back(modello().figura(esercizio, Insieme::Secondo, k));
     }
+    mostraFigure(&m_image1[base], primo, QStringLiteral("Esercizio %1, primo insieme").arg(esercizio));
+    mostraFigure(&m_image2[base], secondo, QStringLiteral("Esercizio %1, secondo insieme").arg(esercizio));
 }
 
 void FrmStampaSchedeElementi::Command2_Click()

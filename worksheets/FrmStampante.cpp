@@ -94,9 +94,12 @@ FrmStampante::FrmStampante(Contesto &contesto, QWidget *parent)
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setFont(Aspetto::arial(13.5));
     m_command2->setAutoDefault(false);
+    // A style sheet with a border draws no focus frame: the border darkens with the focus instead.
     m_command2->setStyleSheet(QStringLiteral(
         "QPushButton { background-color: rgb(255, 255, 128); border: 2px outset rgb(160, 160, 96); }"
+        "QPushButton:focus { border-color: black; }"
         "QPushButton:pressed { border-style: inset; }"));
+    m_command2->setAccessibleName(QStringLiteral("Chiudi"));
     posiziona(m_command2, 1128, 4188, 3168, 648);
 
     m_combo1->setObjectName(QStringLiteral("Combo1"));
@@ -110,6 +113,7 @@ FrmStampante::FrmStampante(Contesto &contesto, QWidget *parent)
     m_combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_combo1->setMinimumContentsLength(16);
     m_combo1->view()->setTextElideMode(Qt::ElideMiddle);
+    m_combo1->setAccessibleName(QStringLiteral("Stampante"));
     posiziona(m_combo1, 612, 2400, 4632, 336);
 
     for (QLabel *etichetta : {m_label2, m_label1}) {

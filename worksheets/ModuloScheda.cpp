@@ -88,6 +88,25 @@ CasellaFigura *ModuloScheda::creaCasella(QWidget *genitore, const QRectF &proget
     return casella;
 }
 
+void ModuloScheda::mostraFigure(CasellaFigura *const *caselle, const std::vector<int> &figure,
+                                const QString &quale)
+{
+    const Galleria &galleria = m_contesto.galleria();
+    int soggetto = 0;
+    int copie = 0;
+    for (std::size_t k = 0; k < figure.size(); ++k) {
+        const QString nome = Galleria::soggetto(figure[k]);
+        caselle[k]->impostaFigura(galleria.Image3(figure[k]), nome);
+        if (!nome.isEmpty()) {
+            soggetto = figure[k];
+            ++copie;
+        }
+    }
+    if (!figure.empty())
+        caselle[0]->parentWidget()->setAccessibleName(
+            QStringLiteral("%1: %2").arg(quale, Galleria::quantita(soggetto, copie)));
+}
+
 QAction *ModuloScheda::creaVoceStampante(const QString &testo)
 {
     QAction *voce = menuBar()->addAction(testo);

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QSizeF>
 #include <memory>
+#include <vector>
 
 class CasellaFigura;
 class Contesto;
@@ -62,6 +63,10 @@ protected:
     QPushButton *creaPulsante(QWidget *genitore, const QString &testo, const QRectF &progetto,
                               bool rosa);
     CasellaFigura *creaCasella(QWidget *genitore, const QRectF &progetto);
+    // Shows the gallery entries `figure` in the slots from `caselle` on, and names their frame
+    // for a screen reader by `quale` and what it holds ("Esercizio 1, primo insieme: 5 gatti").
+    void mostraFigure(CasellaFigura *const *caselle, const std::vector<int> &figure,
+                      const QString &quale);
     QAction *creaVoceStampante(const QString &testo);
     // "Salva come PDF…", beside the printer entry; it answers an unfinished worksheet as
     // "STAMPA" does.

@@ -5,6 +5,8 @@
 #include "worksheets/FrmStampaSchedeElementi.h"
 #include "support/Schede.h"
 
+#include <QAccessible>
+#include <algorithm>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -288,6 +290,32 @@ TEST_P(ModuloElementi, EsciCallsTheStartScreenOnceAndCloses)
     EXPECT_EQ(richieste, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(modulo.isNull());
+}
+
+// A screen reader hears each slot by its picture and each set by how many of what it holds.
+TEST_P(ModuloElementi, SlotsAndSetsAreNamedByWhatTheyShow)
+{
+    premiEsercizio(3);
+    const EsercizioElementi &es = modulo->modello().esercizioElementi(3);
+    const QString soggetto = Galleria::soggetto(es.figura);
+    ASSERT_FALSE(soggetto.isEmpty());
+    const std::vector<int> primo = slotConFigura(&FrmStampaSchedeElementi::Image1, 3, es.figura);
+    const std::vector<int> secondo = slotConFigura(&FrmStampaSchedeElementi::Image2, 3, es.figura);
+    for (int k = 0; k < 15; ++k) {
+        QAccessibleInterface *casella = QAccessible::queryAccessibleInterface(modulo->Image1(30 + k));
+        EXPECT_EQ(casella->role(), QAccessible::Graphic);
+        const bool conFigura = std::find(primo.begin(), primo.end(), k) != primo.end();
+        EXPECT_EQ(casella->text(QAccessible::Name), conFigura ? soggetto : QStringLiteral("casella vuota"))
+            << k;
+    }
+    const auto nomeCornice = [](CasellaFigura *c) {
+        return QAccessible::queryAccessibleInterface(c->parentWidget())->text(QAccessible::Name);
+    };
+    const QString primoAtteso = nomeCornice(modulo->Image1(30));
+    EXPECT_TRUE(primoAtteso.startsWith(QStringLiteral("Esercizio 3, primo insieme: %1 ").arg(primo.size())))
+        << primoAtteso.toStdString();
+    EXPECT_TRUE(nomeCornice(modulo->Image2(30))
+                    .startsWith(QStringLiteral("Esercizio 3, secondo insieme: %1 ").arg(secondo.size())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, ModuloElementi, ::testing::Values(aggiungi, togli), nomeCaso);
