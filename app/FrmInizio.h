@@ -77,6 +77,7 @@ Q_SIGNALS:
     void programmaFinito();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
