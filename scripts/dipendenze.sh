@@ -7,7 +7,8 @@ set -euo pipefail
 # program (the xcb platform plugin, metric-compatible Arial); the printing tests (a private
 # cupsd with lpadmin and friends, the cups-pdf backend, poppler's pdfinfo, pdftotext,
 # pdftoppm and pdfimages to read the pages back, ippeveprinter and ipptool as a driverless
-# network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox).
+# network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox); the
+# install test (the validators of the menu entry and of the AppStream file).
 pacchetti=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
@@ -15,6 +16,7 @@ pacchetti=(
     fonts-liberation
     cups cups-client cups-ipp-utils dbus-daemon printer-driver-cups-pdf
     poppler-utils xvfb openbox
+    desktop-file-utils appstream
 )
 
 mancanti=()
