@@ -232,7 +232,7 @@ void FrmInizio::creaControlli()
     registraSenzaGeometria(m_timerTendine, TipoControllo::Timer);
 
     m_label2 = etichetta(form, QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"),
-                         arial(12), QColor(192, 0, 0), Qt::AlignHCenter | Qt::AlignVCenter);
+                         arial(12), QColor(192, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
     registra(m_label2, QRectF(2835, 7005, 8385, 330));
     m_shape5 = creaForma(form, rosaChiaro, QRectF(2700, 6900, 8640, 465));
 
@@ -313,6 +313,16 @@ void FrmInizio::Form_Load()
 {
     m_scalatura->cattura();
     m_lblVersione->setText(QStringLiteral("Vers. 1.0.0"));
+}
+
+void FrmInizio::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Minimising and restoring bring no resize event, yet they replay the scaling and the curtain.
+    if (event->type() == QEvent::WindowStateChange
+        && ((static_cast<const QWindowStateChangeEvent *>(event)->oldState() ^ windowState())
+            & Qt::WindowMinimized))
+        m_scalatura->scala();
 }
 
 void FrmInizio::AvviaTendine()

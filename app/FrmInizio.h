@@ -24,8 +24,8 @@ class ScalaturaModulo;
 // The start screen: title, sample picture, credit line, the four mode buttons that start an
 // exercise kind or end the program, and the menu to the worksheets and the about dialog. It
 // lives for the whole run and tracks every other form it opens, so that ending the program
-// closes them all. On every resize its two curtain panels close over the screen and slide
-// open again.
+// closes them all. On every resize, and when it is minimised or restored, its two curtain panels
+// close over the screen and slide open again.
 class FrmInizio : public QMainWindow
 {
     Q_OBJECT
@@ -77,6 +77,7 @@ Q_SIGNALS:
     void programmaFinito();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

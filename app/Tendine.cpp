@@ -7,19 +7,15 @@ void Tendine::avvia(double larghezzaEsternaTwips)
     m_attiva = true;
 }
 
-bool Tendine::restringi(double &larghezza)
-{
-    const double nuova = larghezza - passoTwips;
-    if (nuova < 0)
-        return false;
-    larghezza = nuova;
-    return true;
-}
-
 void Tendine::passo()
 {
-    if (restringi(m_sinistra))
-        restringi(m_destra);
-    if (m_sinistra <= sogliaArrestoTwips)
+    m_sinistra -= passoTwips;
+    m_destra -= passoTwips;
+    // A rest of up to the threshold would still show as a pixel-wide sliver at each edge, and a
+    // step below zero would be refused for ever: either way the curtain ends here, open.
+    if (m_sinistra <= sogliaArrestoTwips) {
+        m_sinistra = 0.0;
+        m_destra = 0.0;
         m_attiva = false;
+    }
 }

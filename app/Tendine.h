@@ -3,8 +3,9 @@
 // The start screen's opening curtain: two panels, one docked to each side edge, that start at
 // half the window's outer width each and shrink by a fixed step on every tick of the timer.
 // Widths are kept here in twips, so the widgets only mirror them and rounding to pixels never
-// accumulates. A width that would go below zero is refused and ends the shrinking part of that
-// tick; the stop test looks at the left panel only.
+// accumulates. The stop test looks at the left panel only; when it stops, or when a step would
+// take a panel below zero (a half width that is not a whole number of steps), both panels go to
+// zero, so the curtain always ends fully open and the timer does not tick on for nothing.
 class Tendine
 {
 public:
@@ -21,9 +22,6 @@ public:
     bool attiva() const { return m_attiva; }
 
 private:
-    // A panel refuses a negative width and keeps the one it has.
-    static bool restringi(double &larghezza);
-
     double m_sinistra = 0.0;
     double m_destra = 0.0;
     bool m_attiva = false;

@@ -8,7 +8,8 @@ set -euo pipefail
 # cupsd with lpadmin and friends, the cups-pdf backend, poppler's pdfinfo, pdftotext,
 # pdftoppm and pdfimages to read the pages back, ippeveprinter and ipptool as a driverless
 # network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox); the
-# accessibility tests (Qt's private GUI headers, to switch on the events a screen reader gets).
+# accessibility tests (Qt's private GUI headers, to switch on the events a screen reader gets); the
+# install test (the validators of the menu entry and of the AppStream file).
 pacchetti=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
@@ -16,6 +17,7 @@ pacchetti=(
     fonts-liberation qt6-translations-l10n
     cups cups-client cups-ipp-utils dbus-daemon printer-driver-cups-pdf
     poppler-utils xvfb openbox
+    desktop-file-utils appstream
 )
 
 mancanti=()

@@ -325,6 +325,33 @@ scheda() { # start-screen window, menu entry (1-3), name, design height, switch 
     aspetta_chiusura '^VISUALIZZAZIONE SCHEDA'
 }
 
+# With SCHERMATE_PAGINA set to a file name: the draw worksheet's four exercises are made and the
+# page is saved there with "Salva come PDF…", the same drawing that goes to a printer. It comes
+# after every picture of the tour, so the pictures stay the same with or without it.
+salva_pagina() { # start-screen window, file
+    local inizio="$1" file="$2" s d
+    clicca_menu "$inizio" 40 # Stampa schede
+    sleep 0.3
+    tasto Down
+    tasto Return
+    s=$(finestra '^VISUALIZZAZIONE SCHEDA')
+    quieta
+    clicca_modulo "$s" "$inizio_l" "$scheda_vuoto_a" "$barra" 10732 2722 # VISUALIZZA 2°
+    clicca_modulo "$s" "$inizio_l" "$scheda_vuoto_a" "$barra" 10732 3412 # VISUALIZZA 3°
+    clicca_modulo "$s" "$inizio_l" "$scheda_vuoto_a" "$barra" 10732 4117 # VISUALIZZA 4°
+    clicca_menu "$s" "$menu_salva"
+    d=$(finestra '^Salva la scheda come PDF')
+    sleep 0.5
+    xdotool type --delay 20 "$file"
+    tasto Return
+    aspetta_chiusura '^Salva la scheda come PDF'
+    for _ in $(seq 50); do [[ -s "$file" ]] && break; sleep 0.1; done
+    [[ -s "$file" ]] || { echo "pagina non salvata: $file" >&2; exit 1; }
+    clicca_modulo "$s" "$inizio_l" "$scheda_vuoto_a" "$barra" 10732 6982 # ESCI
+    aspetta_chiusura '^VISUALIZZAZIONE SCHEDA'
+    echo "  $(basename "$file")"
+}
+
 giro() { # folder name, screen width, height, scale factor
     cartella="$uscita/$1"
     larghezza="$2"; altezza="$3"; fattore="$4"
@@ -367,6 +394,10 @@ giro() { # folder name, screen width, height, scale factor
     clicca_modulo "$autore" "$autore_l" "$autore_a" 0 3195 3112 # C h i u d i
     aspetta_chiusura '^Autore$'
 
+    if [[ -n "${SCHERMATE_PAGINA:-}" && "$fattore" == 1 ]]; then
+        salva_pagina "$inizio" "$(realpath -m "$SCHERMATE_PAGINA")"
+    fi
+
     # E S C I ends the program.
     clicca_modulo "$inizio" "$inizio_l" "$inizio_a" "$barra" 8917 5902
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
@@ -378,6 +409,7 @@ giro() { # folder name, screen width, height, scale factor
 
 avvia_cups
 menu_about=135
+menu_salva=200
 giro 1x 1920 1080 1
 giro 2x 2560 2048 2
 echo "Schermate in $uscita"

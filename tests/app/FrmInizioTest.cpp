@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -135,6 +136,84 @@ TEST_F(FrmInizioProva, LoadSetsCaptionVersionAndNotice)
     EXPECT_TRUE(form->Label2()->isVisible());
     EXPECT_EQ(form->Option1(0)->text(), QStringLiteral("da: INSIEME VUOTO ( O )") + QString(14, u' '));
     EXPECT_EQ(form->Option1(2)->text(), QStringLiteral("da: INSIEMI PIU' POTENTE (-)") + QString(5, u' '));
+}
+
+namespace {
+// The first and last columns inside `zona` of a rendered widget that hold a pixel close to this
+// colour; {-1, -1} if there is none.
+std::pair<int, int> colonneInchiostro(QWidget *w, const QColor &colore, const QRect &zona)
+{
+    const QImage img = w->grab().toImage();
+    const int dpr = qRound(img.devicePixelRatio());
+    int prima = -1;
+    int ultima = -1;
+    for (int x = zona.left() * dpr; x <= zona.right() * dpr; ++x)
+        for (int y = zona.top() * dpr; y <= zona.bottom() * dpr; ++y) {
+            const QColor c = img.pixelColor(x, y);
+            if (std::abs(c.red() - colore.red()) + std::abs(c.green() - colore.green())
+                    + std::abs(c.blue() - colore.blue()) < 90) {
+                if (prima < 0)
+                    prima = x / dpr;
+                ultima = x / dpr;
+                break;
+            }
+        }
+    return {prima, ultima};
+}
+
+struct CasoEtichetta
+{
+    std::string nome;
+    QLabel *(FrmInizio::*etichetta)() const;
+    bool centrata;
+};
+
+class Allineamento : public FrmInizioProva, public ::testing::WithParamInterface<CasoEtichetta>
+{
+};
+} // namespace
+
+// The notice starts at the left edge of its box; the title, credit line and version are centred.
+TEST_P(Allineamento, TextStandsWhereDesigned)
+{
+    clientInPixel(form->scalatura().dimensioneProgettoPixel());
+    QLabel *l = (form.get()->*GetParam().etichetta)();
+    const auto [prima, ultima] =
+        colonneInchiostro(l, l->palette().color(QPalette::WindowText), l->rect());
+    ASSERT_GE(prima, 0) << "no text drawn";
+    const int margineSinistro = prima;
+    const int margineDestro = l->width() - 1 - ultima;
+    if (GetParam().centrata) {
+        EXPECT_NEAR(margineSinistro, margineDestro, 3);
+    } else {
+        EXPECT_LE(margineSinistro, 3);
+        EXPECT_GT(margineDestro, 40);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FrmInizio, Allineamento,
+                         ::testing::Values(CasoEtichetta{"Label2Left", &FrmInizio::Label2, false},
+                                           CasoEtichetta{"Label4Centred", &FrmInizio::Label4, true},
+                                           CasoEtichetta{"Label5Centred", &FrmInizio::Label5, true},
+                                           CasoEtichetta{"lblVersioneCentred", &FrmInizio::lblVersione, true}),
+                         [](const auto &info) { return info.param.nome; });
+
+// The trailing blanks of the first and third captions shift their centred text to the left, so
+// that the three captions start in the same column.
+TEST_F(FrmInizioProva, ModeCaptionsStartInOneColumn)
+{
+    clientInPixel(form->scalatura().dimensioneProgettoPixel());
+    std::vector<int> inizi;
+    for (int i = 0; i < 3; ++i) {
+        QWidget *b = form->Option1(i);
+        // Inside the border and the focus frame, across the middle of the caption.
+        const QRect zona = b->rect().adjusted(5, b->height() / 2 - 3, -6, -(b->height() / 2 - 3));
+        const int x = colonneInchiostro(b, Qt::black, zona).first;
+        ASSERT_GE(x, 0) << "no caption on button " << i;
+        inizi.push_back(x + b->x());
+    }
+    const auto [minimo, massimo] = std::minmax_element(inizi.begin(), inizi.end());
+    EXPECT_LE(*massimo - *minimo, 12) << inizi[0] << " " << inizi[1] << " " << inizi[2];
 }
 
 TEST_F(FrmInizioProva, DesignClientSizeLeavesControlsAtTheirDesignPlace)
@@ -306,16 +385,55 @@ TEST_F(FrmInizioProva, OuterWidth12000OpensFullyAndStops)
     EXPECT_EQ(form->client()->childAt(centroPulsante), form->Option1(0));
 }
 
-TEST_F(FrmInizioProva, OuterWidth12030KeepsFifteenTwipsAndKeepsTicking)
+namespace {
+struct CasoLarghezza
 {
-    larghezzaEsterna(12030);
-    for (int i = 0; i < 81; ++i)
+    std::string nome;
+    double esternaTwips;
+    int passi; // the tick on which the curtain has opened
+};
+
+class TendinaAperta : public FrmInizioProva, public ::testing::WithParamInterface<CasoLarghezza>
+{
+};
+} // namespace
+
+// Half widths that are not a whole number of steps: the last step would go below zero.
+TEST_P(TendinaAperta, OpensFullyAndStops)
+{
+    larghezzaEsterna(GetParam().esternaTwips);
+    for (int i = 1; i < GetParam().passi; ++i)
         form->timerTendine_Timer();
-    EXPECT_DOUBLE_EQ(form->tendine().larghezzaSinistra(), 15);
-    EXPECT_DOUBLE_EQ(form->tendine().larghezzaDestra(), 15);
-    EXPECT_EQ(form->Picture1()->width(), twips.inPixelInteri(15));
-    EXPECT_EQ(form->Picture2()->geometry().right(), form->client()->width() - 1);
-    EXPECT_TRUE(form->timerTendine()->isActive());
+    ASSERT_TRUE(form->timerTendine()->isActive());
+    ASSERT_GT(form->Picture1()->width(), 0);
+    form->timerTendine_Timer();
+    EXPECT_FALSE(form->timerTendine()->isActive());
+    EXPECT_EQ(form->Picture1()->width(), 0);
+    EXPECT_EQ(form->Picture2()->width(), 0);
+    for (int x : {0, form->client()->width() - 1})
+        EXPECT_EQ(form->client()->childAt(x, form->client()->height() / 2), nullptr) << "column " << x;
+}
+
+INSTANTIATE_TEST_SUITE_P(FrmInizio, TendinaAperta,
+                         ::testing::Values(CasoLarghezza{"Outer12030Twips", 12030, 81},
+                                           CasoLarghezza{"Outer1366Pixels", 1366 * 15.0, 137}),
+                         [](const auto &info) { return info.param.nome; });
+
+TEST_F(FrmInizioProva, MinimisingAndRestoringReplayTheCurtain)
+{
+    while (form->timerTendine()->isActive())
+        form->timerTendine_Timer();
+    const double meta = twips.daPixel(form->frameGeometry().width()) / 2;
+    const Qt::WindowStates prima = form->windowState();
+    for (const bool minimizza : {true, false}) {
+        form->setWindowState(minimizza ? prima | Qt::WindowMinimized : prima);
+        EXPECT_TRUE(form->timerTendine()->isActive()) << (minimizza ? "minimised" : "restored");
+        EXPECT_DOUBLE_EQ(form->tendine().larghezzaSinistra(), meta);
+        EXPECT_DOUBLE_EQ(form->tendine().larghezzaDestra(), meta);
+        EXPECT_EQ(form->Picture1()->width(), twips.inPixelInteri(meta));
+        while (form->timerTendine()->isActive())
+            form->timerTendine_Timer();
+    }
 }
 
 // --- Mode buttons: keys, mouse, focus ---------------------------------------------------------

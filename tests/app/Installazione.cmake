@@ -1,5 +1,7 @@
 # Installs the build into an empty prefix, as the README's install line does, and checks what
-# a desktop needs: the program, a menu entry that starts it, and the icon the entry names.
+# a desktop needs: the program, a menu entry that starts it, the icon the entry names in every
+# usual size, the AppStream description and the manual page. The menu entry and the AppStream
+# file go through their validators when these are installed.
 #   cmake -DBUILD=<build dir> -DPREFISSO=<empty folder to use> -P Installazione.cmake
 cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${PREFISSO}")
@@ -11,17 +13,54 @@ endif()
 
 set(programma "${PREFISSO}/bin/tandorino")
 set(voce "${PREFISSO}/share/applications/tandorino.desktop")
-set(icona "${PREFISSO}/share/icons/hicolor/32x32/apps/tandorino.png")
-foreach(f IN ITEMS "${programma}" "${voce}" "${icona}")
+set(metainfo "${PREFISSO}/share/metainfo/io.github.tandorino.Tandorino.metainfo.xml")
+set(icone "${PREFISSO}/share/icons/hicolor")
+foreach(f IN ITEMS "${programma}" "${voce}" "${metainfo}" "${icone}/scalable/apps/tandorino.svg"
+                   "${PREFISSO}/share/man/man1/tandorino.1.gz")
     if(NOT EXISTS "${f}")
         message(FATAL_ERROR "not installed: ${f}\ninstall said:\n${uscita}")
     endif()
 endforeach()
 
-file(READ "${icona}" inizio LIMIT 24 HEX)
-# PNG signature, then an IHDR of 32 x 32 pixels.
-if(NOT inizio MATCHES "^89504e470d0a1a0a0000000d494844520000002000000020$")
-    message(FATAL_ERROR "the icon is not a 32x32 PNG: ${inizio}")
+foreach(lato IN ITEMS 16 22 24 32 48 64 128 256)
+    set(icona "${icone}/${lato}x${lato}/apps/tandorino.png")
+    if(NOT EXISTS "${icona}")
+        message(FATAL_ERROR "not installed: ${icona}")
+    endif()
+    file(READ "${icona}" inizio LIMIT 24 HEX)
+    # PNG signature, then an IHDR of lato x lato pixels.
+    math(EXPR esa "${lato}" OUTPUT_FORMAT HEXADECIMAL)
+    string(SUBSTRING "${esa}" 2 -1 esa)
+    string(LENGTH "${esa}" cifre)
+    math(EXPR zeri "8 - ${cifre}")
+    string(REPEAT "0" ${zeri} riempimento)
+    set(misura "${riempimento}${esa}")
+    if(NOT inizio MATCHES "^89504e470d0a1a0a0000000d49484452${misura}${misura}$")
+        message(FATAL_ERROR "the ${lato}x${lato} icon is not a PNG of that size: ${inizio}")
+    endif()
+endforeach()
+
+find_program(valida_desktop desktop-file-validate)
+find_program(appstreamcli appstreamcli)
+if(valida_desktop)
+    execute_process(COMMAND "${valida_desktop}" "${voce}" RESULT_VARIABLE esito
+                    OUTPUT_VARIABLE detto ERROR_VARIABLE detto)
+    if(NOT esito EQUAL 0 OR NOT detto STREQUAL "")
+        message(FATAL_ERROR "desktop-file-validate:\n${detto}")
+    endif()
+else()
+    message(WARNING "desktop-file-validate is not installed: the menu entry was not validated")
+endif()
+if(appstreamcli)
+    # The whole tree, so that the menu entry the AppStream file launches is checked to be there.
+    execute_process(COMMAND "${appstreamcli}" validate-tree --no-net --pedantic "${PREFISSO}"
+                    RESULT_VARIABLE esito OUTPUT_VARIABLE detto ERROR_VARIABLE detto)
+    # Pedantic remarks are shown but pass; errors, warnings and infos fail.
+    if(NOT esito EQUAL 0 OR detto MATCHES "(^|\n) *[EWI]: ")
+        message(FATAL_ERROR "appstreamcli validate:\n${detto}")
+    endif()
+else()
+    message(WARNING "appstreamcli is not installed: the AppStream file was not validated")
 endif()
 
 file(STRINGS "${voce}" righe)

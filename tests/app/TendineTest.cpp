@@ -1,5 +1,6 @@
 #include "app/Tendine.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -37,6 +38,7 @@ TEST_P(TendineCasi, PanelsAfterTicks)
     EXPECT_EQ(tendine.attiva(), caso.attivaAttesa);
 }
 
+// 20490 twips is a 1366-pixel screen at 96 DPI: its half, 10245, leaves 45 twips after 136 steps.
 INSTANTIATE_TEST_SUITE_P(
     Tendine, TendineCasi,
     ::testing::Values(
@@ -45,11 +47,35 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTendine{"Outer12000ClosedAfter80Ticks", 12000, 80, 0, false},
         CasoTendine{"Outer12030StartsAtHalf", 12030, 0, 6015, true},
         CasoTendine{"Outer12030After80Ticks", 12030, 80, 15, true},
-        CasoTendine{"Outer12030NegativeShrinkRefusedOnTick81", 12030, 81, 15, true},
-        CasoTendine{"Outer12030StaysAtFifteenForever", 12030, 500, 15, true},
-        CasoTendine{"StopsAtTenTwips", 2 * (75 + 10), 1, 10, false},
+        CasoTendine{"Outer12030OpensFullyOnTick81", 12030, 81, 0, false},
+        CasoTendine{"Outer12030StaysOpenAfterLaterTicks", 12030, 500, 0, false},
+        CasoTendine{"Outer20490After136Ticks", 20490, 136, 45, true},
+        CasoTendine{"Outer20490OpensFullyOnTick137", 20490, 137, 0, false},
+        CasoTendine{"TenTwipsLeftOpensFully", 2 * (75 + 10), 1, 0, false},
         CasoTendine{"ElevenTwipsKeepsRunning", 2 * (75 + 11), 1, 11, true}),
     [](const ::testing::TestParamInfo<CasoTendine> &info) { return info.param.nome; });
+
+TEST(Tendine, EveryWidthOpensFullyAndStopsAfterItsLastStep)
+{
+    // Whole pixels at 96, 120 and 144 DPI, and widths in between.
+    for (double esterna = 0; esterna <= 60000; esterna += 2.5) {
+        Tendine tendine;
+        tendine.avvia(esterna);
+        const double meta = esterna / 2;
+        // The last step is the one that leaves at most the threshold (or would go below zero).
+        const int passiAttesi = meta <= Tendine::sogliaArrestoTwips
+            ? 1
+            : static_cast<int>(std::ceil((meta - Tendine::sogliaArrestoTwips) / Tendine::passoTwips));
+        int passi = 0;
+        while (tendine.attiva() && passi < 1000) {
+            tendine.passo();
+            ++passi;
+        }
+        ASSERT_EQ(passi, passiAttesi) << "outer width " << esterna;
+        ASSERT_EQ(tendine.larghezzaSinistra(), 0.0) << "outer width " << esterna;
+        ASSERT_EQ(tendine.larghezzaDestra(), 0.0) << "outer width " << esterna;
+    }
+}
 
 TEST(Tendine, StartingAgainMidWayClosesBothPanelsToTheNewHalf)
 {
