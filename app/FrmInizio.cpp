@@ -1,5 +1,6 @@
 #include "app/FrmInizio.h"
 
+#include "app/ProgettoInizio.h"
 #include "comune/Contesto.h"
 #include "app/FrmAutore.h"
 #include "comune/ScalaturaModulo.h"
@@ -40,45 +41,12 @@ const QColor colorePulsanteFuoco = rosa;
 const QString iconaFinestra = QStringLiteral(":/immagini/icona.ico");
 const QString figuraInsieme = QStringLiteral(":/immagini/insieme.jpg");
 
-const std::array<QString, 3> istruzioni = {
-    QStringLiteral("Secondo  insieme vuoto - Devi inserire elementi"),
-    QStringLiteral("Secondo  insieme suvvalente - Devi aggiungere elementi"),
-    QStringLiteral("Secondo  insieme prevalente - Devi togliere elementi"),
-};
-
-const std::array<QString, PulsantiModo::numeroPulsanti> testiPulsanti = {
-    QStringLiteral("da: INSIEME VUOTO ( O )              "),
-    QStringLiteral("da: INSIEME MENO POTENTE (+)"),
-    QStringLiteral("da: INSIEMI PIU' POTENTE (-)     "),
-    QStringLiteral("E S C I"),
-};
-
-// The captions are spaced capitals; a screen reader says what each button starts.
-const std::array<std::pair<const char *, const char *>, PulsantiModo::numeroPulsanti> dettiPulsanti{{
-    {"Secondo insieme vuoto", "Esercizio: devi inserire elementi"},
-    {"Secondo insieme meno potente", "Esercizio: devi aggiungere elementi"},
-    {"Secondo insieme più potente", "Esercizio: devi togliere elementi"},
-    {"Esci", "Chiude Tandorino"},
-}};
-
-const std::array<QRectF, PulsantiModo::numeroPulsanti> postiPulsanti = {
-    QRectF(600, 150, 5130, 795),
-    QRectF(615, 1110, 5130, 795),
-    QRectF(615, 2055, 5130, 795),
-    QRectF(615, 3000, 5115, 795),
-};
-
-const std::array<QRectF, 3> postiQuadretti = {
-    QRectF(195, 150, 330, 705),
-    QRectF(210, 1110, 330, 705),
-    QRectF(195, 2055, 330, 705),
-};
-
-const std::array<QColor, 3> coloriQuadretti = {
-    QColor(255, 255, 255),
-    QColor(255, 0, 0),
-    QColor(192, 255, 192),
-};
+const auto &istruzioni = ProgettoInizio::istruzioni;
+const auto &testiPulsanti = ProgettoInizio::testiPulsanti;
+const auto &dettiPulsanti = ProgettoInizio::dettiPulsanti;
+const auto &postiPulsanti = ProgettoInizio::postiPulsanti;
+const auto &postiQuadretti = ProgettoInizio::postiQuadretti;
+const auto &coloriQuadretti = ProgettoInizio::coloriQuadretti;
 
 QLabel *etichetta(QWidget *contenitore, const QString &testo, const QFont &font, const QColor &colore,
                   Qt::Alignment allineamento)
