@@ -1,6 +1,7 @@
 #include "app/FrmInizio.h"
 
 #include "comune/Contesto.h"
+#include "comune/FiguraNitida.h"
 #include "app/FrmAutore.h"
 #include "comune/ScalaturaModulo.h"
 #include "exercises/FrmOperativo.h"
@@ -228,7 +229,9 @@ void FrmInizio::creaControlli()
 
     m_image1 = new QLabel(form);
     m_image1->setScaledContents(true);
-    m_image1->setPixmap(QPixmap(figuraInsieme)); // a null picture leaves the box empty
+    // The copy with enough pixels for the box on this screen; a null picture leaves it empty.
+    const FiguraNitida insieme(figuraInsieme);
+    m_image1->setPixmap(QPixmap::fromImage(insieme.sorgente(m_image1->devicePixelRatioF())));
     registra(m_image1, QRectF(120, 2610, 5400, 3495));
 
     m_label5 = etichetta(form, QStringLiteral("Il nuovo software di Quessaro"), arial(21.75),

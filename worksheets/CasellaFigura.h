@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QWidget>
 
+class FiguraNitida;
+
 // One picture slot of a worksheet preview. It keeps the picture it shows (a null image when it
-// shows nothing) and paints it at its natural size from the top left corner, as the page will.
+// shows nothing) and paints it at its natural size from the top left corner, as the page will,
+// from the copy that matches the pixels its screen has.
 class CasellaFigura : public QWidget
 {
     Q_OBJECT
@@ -12,8 +15,10 @@ class CasellaFigura : public QWidget
 public:
     explicit CasellaFigura(QWidget *parent = nullptr);
 
-    const QImage &figura() const { return m_figura; }
-    void impostaFigura(const QImage &figura);
+    // The picture at its natural size.
+    const QImage &figura() const;
+    // The picture lives as long as the gallery, which outlives every form.
+    void impostaFigura(const FiguraNitida &figura);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -22,5 +27,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_figura;
+    const FiguraNitida *m_figura = nullptr;
 };

@@ -131,7 +131,7 @@ void FrmStampaSchede::mostraInsieme(int insieme)
     const Galleria &galleria = contesto().galleria();
     for (int k = 0; k < ModelloScheda::celle; ++k)
         m_image1[base + k]->impostaFigura(
-            galleria.Image3(modello().figura(insieme, ModelloScheda::Insieme::Primo, k)));
+            galleria.figura(modello().figura(insieme, ModelloScheda::Insieme::Primo, k)));
 }
 
 void FrmStampaSchede::Command2_Click()

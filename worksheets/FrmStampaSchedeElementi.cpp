@@ -155,9 +155,9 @@ void FrmStampaSchedeElementi::mostraEsercizio(int esercizio)
     const Galleria &galleria = contesto().galleria();
     for (int k = 0; k < slotPerInsieme; ++k) {
         m_image1[base + k]->impostaFigura(
-            galleria.Image3(modello().figura(esercizio, Insieme::Primo, k)));
+            galleria.figura(modello().figura(esercizio, Insieme::Primo, k)));
         m_image2[base + k]->impostaFigura(
-            galleria.Image3(modello().figura(esercizio, Insieme::Secondo, k)));
+            galleria.figura(modello().figura(esercizio, Insieme::Secondo, k)));
     }
 }
 
