@@ -1,7 +1,7 @@
 #include "app/FrmInizio.h"
 
 #include "comune/Contesto.h"
-#include "comune/FiguraNitida.h"
+#include "comune/FiguraAdattata.h"
 #include "app/FrmAutore.h"
 #include "comune/ScalaturaModulo.h"
 #include "exercises/FrmOperativo.h"
@@ -19,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -227,11 +226,7 @@ void FrmInizio::creaControlli()
     registra(m_label2, QRectF(2835, 7005, 8385, 330));
     m_shape5 = creaForma(form, rosaChiaro, QRectF(2700, 6900, 8640, 465));
 
-    m_image1 = new QLabel(form);
-    m_image1->setScaledContents(true);
-    // The copy with enough pixels for the box on this screen; a null picture leaves it empty.
-    const FiguraNitida insieme(figuraInsieme);
-    m_image1->setPixmap(QPixmap::fromImage(insieme.sorgente(m_image1->devicePixelRatioF())));
+    m_image1 = new FiguraAdattata(figuraInsieme, form); // a null picture leaves the box empty
     registra(m_image1, QRectF(120, 2610, 5400, 3495));
 
     m_label5 = etichetta(form, QStringLiteral("Il nuovo software di Quessaro"), arial(21.75),

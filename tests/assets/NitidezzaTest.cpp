@@ -1,11 +1,14 @@
+#include "app/FrmInizio.h"
 #include "comune/FiguraNitida.h"
 #include "comune/Galleria.h"
 #include "exercises/BancoOperativo.h"
+#include "support/ContestoDiProva.h"
 #include "worksheets/CasellaFigura.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,17 +51,23 @@ QImage suFondo(const QImage &img, const QColor &fondo)
     return risultato;
 }
 
-// The drawing the picture is baked from, rendered directly at these pixels.
-QImage riferimento(int voce, QSize pixel, const QColor &fondo)
+// The drawing a picture is baked from, rendered directly at these pixels.
+QImage disegnoDiretto(const QString &nome, QSize pixel, const QColor &fondo)
 {
-    QSvgRenderer disegno(QStringLiteral(TANDORINO_SVG "/figura%1.svg").arg(voce, 2, 10, QLatin1Char('0')));
-    EXPECT_TRUE(disegno.isValid()) << voce;
+    QSvgRenderer disegno(QStringLiteral(TANDORINO_SVG "/%1.svg").arg(nome));
+    EXPECT_TRUE(disegno.isValid()) << qPrintable(nome);
     QImage img(pixel, QImage::Format_RGB32);
-    img.fill(fondoDellaFigura(voce, fondo));
+    img.fill(fondo);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     disegno.render(&p, QRectF(QPointF(0, 0), QSizeF(pixel)));
     return img;
+}
+
+QImage riferimento(int voce, QSize pixel, const QColor &fondo)
+{
+    return disegnoDiretto(QStringLiteral("figura%1").arg(voce, 2, 10, QLatin1Char('0')), pixel,
+                          fondoDellaFigura(voce, fondo));
 }
 
 // The natural picture enlarged smoothly to these pixels.
@@ -188,5 +197,40 @@ TEST_P(SetAlRapporto, LeCaselleDellEsercizioDisegnanoNitidoAllaMisuraNaturale)
 }
 
 INSTANTIATE_TEST_SUITE_P(Esercizio, SetAlRapporto, ::testing::Values(4, 12), nomeVoce);
+
+// The start screen stretches its sample set over a box larger than the picture: above ratio 1
+// the box is filled from a copy with at least its pixels; at ratio 1 it is the picture itself.
+TEST(SchermataIniziale, LInsiemeDiEsempioRiempieIlRiquadroConIPixelCheServono)
+{
+    const qreal rapporto = rapportoChiesto();
+    ContestoDiProva contesto;
+    FrmInizio form(*contesto, *contesto.dialogo);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    // Half as large again, as on a large classroom screen: the box grows with the form.
+    form.resize(form.size() * 3 / 2);
+    QApplication::processEvents();
+    QLabel *riquadro = form.Image1();
+    ASSERT_GT(riquadro->width(), 399); // the picture's own width
+    const QImage presa = riquadro->grab().toImage(); // painted at the box's size on this screen
+    const QImage naturale(QStringLiteral(":/immagini/insieme.jpg"));
+    ASSERT_FALSE(naturale.isNull());
+    const QPixmap mostrata = riquadro->pixmap();
+    if (rapporto == 1) {
+        EXPECT_TRUE(mostrata.toImage().convertToFormat(QImage::Format_RGB32) == naturale);
+        return;
+    }
+    // As many pixels as the box covers, or the largest copy there is.
+    const QSize massima = naturale.size() * FiguraNitida::fattoreMassimo;
+    EXPECT_GE(mostrata.width(),
+              std::min<double>(std::ceil(riquadro->width() * rapporto - 1e-9), massima.width()));
+    EXPECT_GE(mostrata.height(),
+              std::min<double>(std::ceil(riquadro->height() * rapporto - 1e-9), massima.height()));
+    const QImage vero = disegnoDiretto(QStringLiteral("insieme"), presa.size(), Qt::white);
+    const double scarto = differenzaMedia(presa, vero);
+    const double scartoIngrandita = differenzaMedia(ingrandita(naturale, presa.size(), Qt::white), vero);
+    EXPECT_LT(scarto, 3.0);
+    EXPECT_LT(scarto, 0.5 * scartoIngrandita) << scarto << " contro " << scartoIngrandita;
+}
 
 } // namespace
