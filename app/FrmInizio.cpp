@@ -2,6 +2,7 @@
 
 #include "app/ProgettoInizio.h"
 #include "comune/Contesto.h"
+#include "comune/FiguraAdattata.h"
 #include "app/FrmAutore.h"
 #include "comune/ScalaturaModulo.h"
 #include "exercises/FrmOperativo.h"
@@ -19,7 +20,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -204,9 +204,7 @@ void FrmInizio::creaControlli()
     registra(m_label2, QRectF(2835, 7005, 8385, 330));
     m_shape5 = creaForma(form, rosaChiaro, QRectF(2700, 6900, 8640, 465));
 
-    m_image1 = new QLabel(form);
-    m_image1->setScaledContents(true);
-    m_image1->setPixmap(QPixmap(figuraInsieme)); // a null picture leaves the box empty
+    m_image1 = new FiguraAdattata(figuraInsieme, form); // a null picture leaves the box empty
     m_image1->setAccessibleName(QStringLiteral("Un insieme di 9 abeti"));
     registra(m_image1, QRectF(120, 2610, 5400, 3495));
 

@@ -54,16 +54,31 @@ Galleria::Galleria()
     for (int i = 0; i < numeroFigure; ++i) {
         const QString percorso = percorsoRisorsa(i);
         if (!percorso.isEmpty())
-            m_figure[i] = QImage(percorso);
+            m_figure[i] = FiguraNitida(percorso);
     }
 }
 
 const QImage &Galleria::Image3(int i) const
 {
-    static const QImage nessuna;
+    return figura(i).naturale();
+}
+
+const QImage &Galleria::perSchermo(int i, qreal rapporto) const
+{
+    return figura(i).perRapporto(rapporto);
+}
+
+const QImage &Galleria::perStampa(int i) const
+{
+    return figura(i).piuNitida();
+}
+
+const FiguraNitida &Galleria::figura(int i) const
+{
+    static const FiguraNitida nessuna;
     if (i < 0 || i >= numeroFigure)
         return nessuna;
-    return m_figure[i];
+    return m_figure[std::size_t(i)];
 }
 
 QString Galleria::soggetto(int i)

@@ -134,10 +134,13 @@ void FrmOperativo::collegaEventi()
 
 const QPixmap &FrmOperativo::Figura()
 {
+    // The copy that matches the pixels the form's screen has; it keeps the picture's logical size.
     const int indice = m_contesto.esercizio().Figura;
-    if (indice != m_indiceFigura) {
-        m_figura = QPixmap::fromImage(m_contesto.galleria().Image3(indice));
+    const qreal rapporto = devicePixelRatioF();
+    if (indice != m_indiceFigura || !qFuzzyCompare(rapporto, m_rapportoFigura)) {
+        m_figura = QPixmap::fromImage(m_contesto.galleria().perSchermo(indice, rapporto));
         m_indiceFigura = indice;
+        m_rapportoFigura = rapporto;
         m_fraSfondoS->impostaSoggetto(indice);
         m_fraSfondoD->impostaSoggetto(indice);
     }

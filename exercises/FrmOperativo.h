@@ -139,5 +139,6 @@ private:
     PannelloRisultati *m_risultati = nullptr;
 
     int m_indiceFigura = -1;
+    qreal m_rapportoFigura = 0;
     QPixmap m_figura;
 };

@@ -124,7 +124,8 @@ void RiquadroInsieme::adattaCaselle()
 {
     for (int c = 1; c <= numeroCaselle; ++c) {
         QLabel *l = m_caselle[c];
-        const QSize figura = l->pixmap().size();
+        // The logical size: a sharper copy covers the same place as the picture itself.
+        const QSize figura = l->pixmap().deviceIndependentSize().toSize();
         if (figura.isEmpty())
             continue;
         const QSize voluta = l->size().expandedTo(figura);

@@ -20,7 +20,8 @@ public:
     virtual bool stampaRiga(const QString &testo) = 0;
     virtual bool impostaSpessoreLinea(int punti) = 0;
     virtual bool linea(double x1, double y1, double x2, double y2) = 0;
-    // Draws the picture at its natural size (96 pixels to the inch) with its top-left corner there.
+    // Draws the picture at its natural size (96 logical pixels to the inch, whatever its device
+    // pixel ratio: a sharper copy fills the same box) with its top-left corner there.
     virtual bool immagine(double xTwips, double yTwips, const QImage &figura) = 0;
     // The page's drawing reaches this far from the printable area's top-left corner, in twips.
     // Called before anything is drawn: a paper whose printable area is smaller (Letter, a

@@ -124,10 +124,12 @@ bool SuperficieStampaQt::immagine(double xTwips, double yTwips, const QImage &fi
         return false;
     if (figura.isNull())
         return true; // an empty slot leaves no mark
+    // The box is the picture's logical size; a sharper copy fills it with all its pixels.
+    const QSizeF logica = figura.deviceIndependentSize();
     const QRectF destinazione(inPunti(xTwips, yTwips),
-                              QSizeF(inPunti(figura.width() * twipsPerPixelFigura),
-                                     inPunti(figura.height() * twipsPerPixelFigura)));
-    m_pittore.drawImage(destinazione, figura);
+                              QSizeF(inPunti(logica.width() * twipsPerPixelFigura),
+                                     inPunti(logica.height() * twipsPerPixelFigura)));
+    m_pittore.drawImage(destinazione, figura, QRectF(figura.rect()));
     return true;
 }
 

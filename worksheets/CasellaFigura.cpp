@@ -1,5 +1,7 @@
 #include "worksheets/CasellaFigura.h"
 
+#include "comune/FiguraNitida.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -30,24 +32,31 @@ CasellaFigura::CasellaFigura(QWidget *parent)
     setAccessibleName(QStringLiteral("casella vuota"));
 }
 
-void CasellaFigura::impostaFigura(const QImage &figura, const QString &soggetto)
+const QImage &CasellaFigura::figura() const
 {
-    m_figura = figura;
+    static const QImage nessuna;
+    return m_figura ? m_figura->naturale() : nessuna;
+}
+
+void CasellaFigura::impostaFigura(const FiguraNitida &figura, const QString &soggetto)
+{
+    m_figura = &figura;
     const QString nome = soggetto.isEmpty() ? QStringLiteral("casella vuota") : soggetto;
     if (accessibleName() != nome)
         setAccessibleName(nome);
     // Never smaller than the picture, so a small window does not crop it; the scaling pass
     // can still make the slot larger.
-    setMinimumSize(figura.size());
+    setMinimumSize(figura.dimensione());
     update();
 }
 
 void CasellaFigura::paintEvent(QPaintEvent *)
 {
-    if (m_figura.isNull())
+    if (!m_figura || m_figura->naturale().isNull())
         return;
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), m_figura);
+    // The copy carries the ratio, so it covers the picture's logical size pixel for pixel.
+    p.drawImage(QPoint(0, 0), m_figura->perRapporto(devicePixelRatioF()));
 }
 
 void CasellaFigura::mousePressEvent(QMouseEvent *event)

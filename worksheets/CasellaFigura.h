@@ -3,9 +3,12 @@
 #include <QImage>
 #include <QWidget>
 
+class FiguraNitida;
+
 // One picture slot of a worksheet preview. It keeps the picture it shows (a null image when it
-// shows nothing) and paints it at its natural size from the top left corner, as the page will.
-// A screen reader meets it as a picture named by its subject.
+// shows nothing) and paints it at its natural size from the top left corner, as the page will,
+// from the copy that matches the pixels its screen has. A screen reader meets it as a picture
+// named by its subject.
 class CasellaFigura : public QWidget
 {
     Q_OBJECT
@@ -13,9 +16,11 @@ class CasellaFigura : public QWidget
 public:
     explicit CasellaFigura(QWidget *parent = nullptr);
 
-    const QImage &figura() const { return m_figura; }
-    // `soggetto` is what the picture shows in words, empty for a blank or missing picture.
-    void impostaFigura(const QImage &figura, const QString &soggetto = QString());
+    // The picture at its natural size.
+    const QImage &figura() const;
+    // The picture lives as long as the gallery, which outlives every form. `soggetto` is what
+    // it shows in words, empty for a blank or missing picture.
+    void impostaFigura(const FiguraNitida &figura, const QString &soggetto = QString());
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -24,5 +29,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_figura;
+    const FiguraNitida *m_figura = nullptr;
 };

@@ -75,15 +75,16 @@ const EsercizioElementi &ModelloScheda::esercizioElementi(int esercizio) const
 
 ContenutoPagina ModelloScheda::contenutoPagina(const Galleria &galleria) const
 {
-    // Galleria answers a null image for nessunaFigura, which the page draws as nothing.
+    // Galleria answers a null image for nessunaFigura, which the page draws as nothing. The page
+    // takes the sharpest copies: a printer has far more dots than a screen has pixels.
     ContenutoPagina pagina;
     pagina.istruzione = istruzione(m_tipo);
     pagina.ordine = m_tipo == Tipo::Disegno ? OrdinePagina::SoloSinistra
                                             : OrdinePagina::SinistraEDestra;
     for (int r = 0; r < ContenutoPagina::righe; ++r) {
         for (int k = 0; k < ContenutoPagina::celle; ++k) {
-            pagina.sinistra[r][k] = galleria.Image3(figura(r + 1, Insieme::Primo, k));
-            pagina.destra[r][k] = galleria.Image3(figura(r + 1, Insieme::Secondo, k));
+            pagina.sinistra[r][k] = galleria.perStampa(figura(r + 1, Insieme::Primo, k));
+            pagina.destra[r][k] = galleria.perStampa(figura(r + 1, Insieme::Secondo, k));
         }
     }
     return pagina;

@@ -96,7 +96,7 @@ void ModuloScheda::mostraFigure(CasellaFigura *const *caselle, const std::vector
     int copie = 0;
     for (std::size_t k = 0; k < figure.size(); ++k) {
         const QString nome = Galleria::soggetto(figure[k]);
-        caselle[k]->impostaFigura(galleria.Image3(figure[k]), nome);
+        caselle[k]->impostaFigura(galleria.figura(figure[k]), nome);
         if (!nome.isEmpty()) {
             soggetto = figure[k];
             ++copie;

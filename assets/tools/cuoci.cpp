@@ -1,10 +1,12 @@
 // Build-time tool: bakes one SVG drawing into the picture file the program carries.
 //
-//   cuoci <drawing.svg> <output> <width> <height> <jpg|png|ico|ico256>
+//   cuoci <drawing.svg> <output> <width> <height> <jpg|png|pngbianco|ico|ico256>
 //
 // The drawing is rendered at exactly width x height pixels. "jpg" flattens it on white and
-// writes a 24-bit JPEG; "png" and "ico" keep the alpha channel; "ico256" writes a 256-colour
-// icon (8-bit palette plus a 1-bit transparency mask), which Qt's own icon writer cannot do.
+// writes a 24-bit JPEG; "pngbianco" flattens it on white too but keeps every pixel exact, for
+// the sharper copies drawn where a screen or a printer has more pixels than the picture; "png"
+// and "ico" keep the alpha channel; "ico256" writes a 256-colour icon (8-bit palette plus a
+// 1-bit transparency mask), which Qt's own icon writer cannot do.
 
 #include <QFile>
 #include <QGuiApplication>
@@ -216,7 +218,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList argomenti = QGuiApplication::arguments();
     if (argomenti.size() != 6) {
-        std::fputs("uso: cuoci <disegno.svg> <uscita> <larghezza> <altezza> <jpg|png|ico|ico256>\n", stderr);
+        std::fputs("uso: cuoci <disegno.svg> <uscita> <larghezza> <altezza> <jpg|png|pngbianco|ico|ico256>\n", stderr);
         return 2;
     }
     const QString &sorgente = argomenti[1], &uscita = argomenti[2], &formato = argomenti[5];
@@ -225,7 +227,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cuoci: dimensione non valida per %s\n", qPrintable(sorgente));
         return 2;
     }
-    const QImage img = disegna(sorgente, dimensione, formato == QLatin1String("jpg"));
+    const bool suBianco = formato == QLatin1String("jpg") || formato == QLatin1String("pngbianco");
+    const QImage img = disegna(sorgente, dimensione, suBianco);
     if (img.isNull()) {
         std::fprintf(stderr, "cuoci: disegno non leggibile: %s\n", qPrintable(sorgente));
         return 1;
@@ -233,8 +236,10 @@ int main(int argc, char *argv[])
     bool scritto = false;
     if (formato == QLatin1String("jpg")) {
         scritto = img.save(uscita, "JPEG", 95);
-    } else if (formato == QLatin1String("png") || formato == QLatin1String("ico")) {
-        scritto = img.save(uscita, formato.toLatin1().constData());
+    } else if (formato == QLatin1String("png") || formato == QLatin1String("pngbianco")) {
+        scritto = img.save(uscita, "PNG", 0); // quality 0 is the tightest compression, still lossless
+    } else if (formato == QLatin1String("ico")) {
+        scritto = img.save(uscita, "ico");
     } else if (formato == QLatin1String("ico256")) {
         QFile file(uscita);
         scritto = file.open(QIODevice::WriteOnly) && file.write(icona256(img)) >= 0 && file.flush();

@@ -259,7 +259,7 @@ std::string Partita::controllaOperativo(FrmOperativo &op) const
             return "il secondo insieme " + std::string(mostra ? "mostra" : "non mostra")
                 + " la casella " + numero(c) + " con " + numero(attese) + " elementi attesi (ElementiD "
                 + numero(s.ElementiD) + ", ElementiS " + numero(s.ElementiS) + ")";
-        if (mostra && casella->pixmap().size() != figura)
+        if (mostra && casella->pixmap().deviceIndependentSize().toSize() != figura)
             return "la casella " + numero(c) + " del secondo insieme non mostra la figura dell'esercizio";
     }
     std::set<int> posizioni;

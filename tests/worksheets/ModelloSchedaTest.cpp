@@ -55,9 +55,9 @@ TEST_P(Modello, HoldsTheDrawnSetOnlyWhereItBelongsAndPrintsIt)
     EXPECT_EQ(pagina.ordine, elementi ? OrdinePagina::SinistraEDestra : OrdinePagina::SoloSinistra);
     for (int r = 0; r < 4; ++r) {
         for (int k = 0; k < 15; ++k) {
-            EXPECT_EQ(pagina.sinistra[r][k], galleria.Image3(modello.figura(r + 1, Insieme::Primo, k)))
+            EXPECT_EQ(pagina.sinistra[r][k], galleria.perStampa(modello.figura(r + 1, Insieme::Primo, k)))
                 << r << "/" << k;
-            EXPECT_EQ(pagina.destra[r][k], galleria.Image3(modello.figura(r + 1, Insieme::Secondo, k)))
+            EXPECT_EQ(pagina.destra[r][k], galleria.perStampa(modello.figura(r + 1, Insieme::Secondo, k)))
                 << r << "/" << k;
             // Only the generated row has pictures; a set never made prints nothing.
             EXPECT_EQ(pagina.sinistra[r][k].isNull(), r != 2) << r << "/" << k;

@@ -102,7 +102,11 @@ std::vector<Op> paginaAttesa(const ModelloScheda &modello, const Galleria &galle
                 const int indice = modello.figura(
                     r + 1, destra ? ModelloScheda::Insieme::Secondo : ModelloScheda::Insieme::Primo, k);
                 EXPECT_NE(indice, ModelloScheda::nessunaFigura) << r << "/" << destra << "/" << k;
-                op.figura = galleria.Image3(indice);
+                // The sharpest copy, in the natural picture's box.
+                op.figura = galleria.perStampa(indice);
+                const QSize naturale = galleria.Image3(indice).size();
+                EXPECT_EQ(op.figura.size(), naturale * 3) << r << "/" << destra << "/" << k;
+                EXPECT_EQ(op.figura.deviceIndependentSize(), QSizeF(naturale));
                 ops.push_back(op);
             }
         };
@@ -140,7 +144,8 @@ void confronta(const std::vector<Op> &ops, const std::vector<Op> &attese)
         const Op &o = ops[i];
         const Op &a = attese[i];
         const bool uguale = o.tipo == a.tipo && o.x1 == a.x1 && o.y1 == a.y1 && o.x2 == a.x2
-            && o.y2 == a.y2 && o.valore == a.valore && o.testo == a.testo && o.figura == a.figura;
+            && o.y2 == a.y2 && o.valore == a.valore && o.testo == a.testo && o.figura == a.figura
+            && o.figura.devicePixelRatio() == a.figura.devicePixelRatio();
         EXPECT_TRUE(uguale) << "operazione " << i << ": " << descrivi(o) << " invece di "
                             << descrivi(a);
     }
@@ -228,8 +233,8 @@ TEST_P(RigaDueElementi, Cell11OfRowTwoPrintsTheModelsCellInBothBoxes)
     premiInsieme(2);
     premiInsieme(3);
     premiInsieme(4);
-    const QImage &elemento = (*prova).galleria().Image3(5);
-    const QImage &bianca = (*prova).galleria().Image3(0);
+    const QImage &elemento = (*prova).galleria().perStampa(5);
+    const QImage &bianca = (*prova).galleria().perStampa(0);
     ASSERT_EQ(modulo->modello().figura(2, ModelloScheda::Insieme::Primo, 11), 5);
     ASSERT_EQ(modulo->modello().figura(2, ModelloScheda::Insieme::Secondo, 11), 0);
     premi(QStringLiteral("STAMPA"));

@@ -34,16 +34,17 @@ using Schede::testi;
 // pictures go through the print pipeline's re-encoding and are resampled to 144 dpi.
 constexpr double scartoAmmesso = 20;
 
-// The picture as the paper shows it: at 144 dpi (one and a half pixels a screen pixel), its
-// transparent parts white.
+// The picture as the paper shows it: at 144 dpi (one and a half pixels a logical pixel of the
+// picture, whatever its own resolution), its transparent parts white.
 QImage suCarta(const QImage &figura)
 {
     QImage bianca(figura.size(), QImage::Format_RGB32);
     bianca.fill(Qt::white);
     QPainter p(&bianca);
-    p.drawImage(0, 0, figura);
+    p.drawImage(QRect(QPoint(0, 0), figura.size()), figura, QRectF(figura.rect()));
     p.end();
-    return bianca.scaled(qRound(figura.width() * 1.5), qRound(figura.height() * 1.5),
+    const QSizeF logica = figura.deviceIndependentSize();
+    return bianca.scaled(qRound(logica.width() * 1.5), qRound(logica.height() * 1.5),
                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -108,7 +109,7 @@ protected:
     {
         QPointF angolo;
         int indice;    // ModelloScheda::nessunaFigura: nothing drawn, white paper
-        QImage figura; // the gallery's picture, null for none
+        QImage figura; // the gallery's sharpest copy, null for none
     };
     std::vector<Cella> celle() const
     {
@@ -121,7 +122,7 @@ protected:
                     const int indice = modulo->modello().figura(
                         r + 1, destra ? ModelloScheda::Insieme::Secondo : ModelloScheda::Insieme::Primo, k);
                     risultato.push_back(
-                        {angolo, indice, programma->contesto.galleria().Image3(indice)});
+                        {angolo, indice, programma->contesto.galleria().perStampa(indice)});
                 }
             }
         }
@@ -150,7 +151,7 @@ TEST_P(StampaVera, StampaPrintsThePicturesOfTheModelInTheirCells)
     VerificaCornice::riquadri(pagina);
 
     // One picture in the PDF for every cell the page paints. The opaque ones keep their own
-    // pixel size; pictures with transparent parts reach the queue already flattened onto the
+    // pixel size, the sharpest copy's; pictures with transparent parts reach the queue already flattened onto the
     // paper at the printer's resolution, so only their number is known.
     const std::vector<Cella> attese = celle();
     std::map<std::pair<int, int>, int> opache;
@@ -179,14 +180,14 @@ TEST_P(StampaVera, StampaPrintsThePicturesOfTheModelInTheirCells)
         int migliore = -1;
         double minimo = 1e9;
         for (int g = Galleria::figuraVuota; g <= Galleria::ultimaFiguraElemento; ++g) {
-            const double s = scarto(pagina, c.angolo, contesto.galleria().Image3(g));
+            const double s = scarto(pagina, c.angolo, contesto.galleria().perStampa(g));
             if (s < minimo) {
                 minimo = s;
                 migliore = g;
             }
         }
         EXPECT_EQ(migliore, attesa) << "cella a " << c.angolo.x() << ", " << c.angolo.y();
-        EXPECT_LT(scarto(pagina, c.angolo, contesto.galleria().Image3(attesa)), scartoAmmesso)
+        EXPECT_LT(scarto(pagina, c.angolo, contesto.galleria().perStampa(attesa)), scartoAmmesso)
             << "cella a " << c.angolo.x() << ", " << c.angolo.y();
     }
 }
