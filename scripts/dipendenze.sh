@@ -7,7 +7,10 @@ set -euo pipefail
 # program (the xcb platform plugin, metric-compatible Arial, Qt's own Italian texts); the printing tests (a private
 # cupsd with lpadmin and friends, the cups-pdf backend, poppler's pdfinfo, pdftotext,
 # pdftoppm and pdfimages to read the pages back, ippeveprinter and ipptool as a driverless
-# network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox).
+# network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox);
+# reading aloud (Qt's speech library and its speech-dispatcher plugin, speech-dispatcher with
+# espeak-ng's Italian voice as the offline engine; Qt's speech CMake files also ask for the QML
+# development files).
 pacchetti=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
@@ -15,6 +18,8 @@ pacchetti=(
     fonts-liberation qt6-translations-l10n
     cups cups-client cups-ipp-utils dbus-daemon printer-driver-cups-pdf
     poppler-utils xvfb openbox
+    qt6-speech-dev libqt6texttospeech6 qt6-speech-speechd-plugin qt6-declarative-dev
+    speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
 )
 
 mancanti=()
