@@ -8,8 +8,9 @@
 #include <QThread>
 
 namespace {
-// On the way out the engine gets this long to let go of the speech service.
-constexpr int attesaChiusuraMs = 2000;
+// On the way out the engine gets this long to let go of the speech service; a service that does
+// not answer must not hold up the end of the program.
+constexpr int attesaChiusuraMs = 500;
 } // namespace
 
 ModuloVoce::ModuloVoce()

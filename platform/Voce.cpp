@@ -6,8 +6,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
+#include <QTimer>
 
 namespace {
+
+// A speech service that has not answered by then is taken as not there.
+constexpr int attesaMotoreMs = 10000;
 
 // The module's file, as the build and the installation name it.
 const QString fileModulo = QStringLiteral("libtandorino_voce.so");
@@ -80,7 +84,16 @@ void Voce::carica()
         nonDisponibile(tr("Il modulo della voce non si carica: %1").arg(m_caricatore->errorString()));
         return;
     }
-    m_motore->avvia(m_nomeMotore, this, [this](const QString &motivo) {
+    auto *attesa = new QTimer(this);
+    attesa->setSingleShot(true);
+    connect(attesa, &QTimer::timeout, this,
+            [this] { nonDisponibile(tr("Il servizio di sintesi vocale non risponde.")); });
+    attesa->start(attesaMotoreMs);
+    m_motore->avvia(m_nomeMotore, this, [this, attesa](const QString &motivo) {
+        // A late answer from a service already given up on changes nothing.
+        if (!attesa->isActive() && !disponibile())
+            return;
+        attesa->stop();
         if (!motivo.isEmpty())
             nonDisponibile(motivo);
     });

@@ -18,6 +18,12 @@ foreach(f IN ITEMS "${programma}" "${voce}" "${icona}")
     endif()
 endforeach()
 
+# The speaking module, in the program's own library folder, where the installed program looks.
+file(GLOB_RECURSE moduli "${PREFISSO}/lib*/libtandorino_voce.so")
+if(NOT moduli MATCHES "/tandorino/libtandorino_voce.so$")
+    message(FATAL_ERROR "the speaking module is not installed in a tandorino library folder: '${moduli}'")
+endif()
+
 file(READ "${icona}" inizio LIMIT 24 HEX)
 # PNG signature, then an IHDR of 32 x 32 pixels.
 if(NOT inizio MATCHES "^89504e470d0a1a0a0000000d494844520000002000000020$")
@@ -25,7 +31,8 @@ if(NOT inizio MATCHES "^89504e470d0a1a0a0000000d494844520000002000000020$")
 endif()
 
 file(STRINGS "${voce}" righe)
-foreach(attesa IN ITEMS "Type=Application" "Exec=tandorino" "Icon=tandorino")
+foreach(attesa IN ITEMS "Type=Application" "Exec=tandorino" "Icon=tandorino"
+                        "[Desktop Action voce]" "Exec=tandorino --voce")
     if(NOT attesa IN_LIST righe)
         message(FATAL_ERROR "the desktop entry lacks '${attesa}'")
     endif()
