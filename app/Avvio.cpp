@@ -8,6 +8,7 @@
 #include "platform/InSottofondo.h"
 #include "platform/Orologio.h"
 #include "platform/StampantiSistema.h"
+#include "platform/Voce.h"
 #include "worksheets/DialogoStampante.h"
 
 #include <QApplication>
@@ -89,6 +90,9 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
     StatoEsercizio esercizio;
     Contesto contesto(orologio, casuale, avvisi, stampanti, esercizio);
     DialogoStampante dialogoStampante(contesto);
+    // "--voce" starts with reading aloud on, as the desktop entry's second action does.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--voce")))
+        contesto.voce().accendi(true);
 
     int esito = EXIT_SUCCESS;
     {

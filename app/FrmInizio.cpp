@@ -4,11 +4,14 @@
 #include "comune/Contesto.h"
 #include "comune/FiguraAdattata.h"
 #include "app/FrmAutore.h"
+#include "app/MenuVoce.h"
+#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "exercises/FrmOperativo.h"
 #include "comune/StatoEsercizio.h"
 #include "platform/EventiControllo.h"
 #include "platform/Twips.h"
+#include "platform/Voce.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "platform/Aspetto.h"
 
@@ -235,6 +238,7 @@ void FrmInizio::creaMenu()
     registraSenzaGeometria(m_mnuTogli, TipoControllo::VoceMenu);
     m_mnuInfo = menuBar()->addAction(QStringLiteral("About"));
     registraSenzaGeometria(m_mnuInfo, TipoControllo::VoceMenu);
+    new MenuVoce(*menuBar(), m_contesto.voce(), this);
 
     connect(m_mnuVuoto, &QAction::triggered, this, &FrmInizio::MnuVuoto_Click);
     connect(m_mnuAggiungi, &QAction::triggered, this, &FrmInizio::mnuAggiungi_Click);
@@ -375,6 +379,7 @@ void FrmInizio::ContinuaKeyDown1(int tipo)
         m_operativo->showMaximized();
     }
     m_operativo->Label2()->setText(istruzioni[static_cast<std::size_t>(tipo)]);
+    m_contesto.voce().dici(Parlato::perOrecchio(m_operativo->Label2()->text()));
 }
 
 void FrmInizio::MnuVuoto_Click()

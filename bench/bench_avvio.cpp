@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -34,10 +35,18 @@ Misura lancia(const std::string &programma)
     posix_spawn_file_actions_addclose(&azioni, tubo[0]);
     // The programs' own warnings would only clutter the table.
     posix_spawn_file_actions_addopen(&azioni, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    char *argv[] = {const_cast<char *>(programma.c_str()), nullptr};
+    // The program may come with its options, separated by blanks ("bench_tandorino --voce").
+    std::vector<std::string> parole;
+    std::istringstream righe(programma);
+    for (std::string parola; righe >> parola;)
+        parole.push_back(parola);
+    std::vector<char *> argv;
+    for (std::string &parola : parole)
+        argv.push_back(parola.data());
+    argv.push_back(nullptr);
     const auto inizio = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int errore = posix_spawn(&pid, programma.c_str(), &azioni, nullptr, argv, environ);
+    const int errore = posix_spawn(&pid, argv[0], &azioni, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&azioni);
     close(tubo[1]);
     Misura m;
@@ -76,7 +85,7 @@ double mediana(std::vector<double> v)
 int main(int argc, char *argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "uso: %s PROGRAMMA_MINIMO PROGRAMMA [RIPETIZIONI]\n", argv[0]);
+        std::fprintf(stderr, "uso: %s PROGRAMMA_MINIMO \"PROGRAMMA [OPZIONI]\" [RIPETIZIONI]\n", argv[0]);
         return 2;
     }
     const int ripetizioni = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
@@ -97,7 +106,9 @@ int main(int argc, char *argv[])
     }
     const double t0 = mediana(tempi[0]), t1 = mediana(tempi[1]);
     const double m0 = mediana(memorie[0]), m1 = mediana(memorie[1]);
-    std::printf("| start-up (median of %d) | minimal Qt | Tandorino | ratio | goal |\n", ripetizioni);
+    const std::size_t opzioni = programmi[1].find(' ');
+    std::printf("| start-up (median of %d) | minimal Qt | Tandorino%s | ratio | goal |\n", ripetizioni,
+                opzioni == std::string::npos ? "" : programmi[1].substr(opzioni).c_str());
     std::printf("|---|---|---|---|---|\n");
     std::printf("| first frame | %.1f ms | %.1f ms | %.2f | <= 1.5 |\n", t0, t1, t1 / t0);
     std::printf("| peak memory | %.1f MiB | %.1f MiB | %.2f | <= 1.5 |\n", m0, m1, m1 / m0);

@@ -4,6 +4,7 @@
 #include "platform/InSottofondo.h"
 #include "platform/SceltaFile.h"
 #include "platform/Stampanti.h"
+#include "platform/Voce.h"
 
 Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvisi,
                    Stampanti &stampanti, StatoEsercizio &esercizio)
@@ -14,6 +15,8 @@ Contesto::Contesto(Orologio &orologio, GeneratoreCasuale &casuale, Avvisi &avvis
     , m_esercizio(esercizio)
     , m_sceltaSistema(std::make_unique<SceltaFile>())
     , m_sceltaFile(m_sceltaSistema.get())
+    , m_voceSistema(std::make_unique<Voce>(Voce::motoreDelSistema()))
+    , m_voce(m_voceSistema.get())
 {
 }
 

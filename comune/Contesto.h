@@ -10,6 +10,7 @@ class GeneratoreCasuale;
 class Orologio;
 class SceltaFile;
 class Stampanti;
+class Voce;
 struct StatoEsercizio;
 
 // What the whole run shares: the clock, the random generator, the message boxes, the file
@@ -35,6 +36,10 @@ public:
     SceltaFile &sceltaFile() const { return *m_sceltaFile; }
     void impostaSceltaFile(SceltaFile &scelta) { m_sceltaFile = &scelta; }
 
+    // Reading aloud, off at start: the system's voice until a test puts its own in its place.
+    Voce &voce() const { return *m_voce; }
+    void impostaVoce(Voce &voce) { m_voce = &voce; }
+
     // The gallery is loaded on first use and stays until the run ends.
     const Galleria &galleria();
 
@@ -58,6 +63,8 @@ private:
     StatoEsercizio &m_esercizio;
     std::unique_ptr<SceltaFile> m_sceltaSistema;
     SceltaFile *m_sceltaFile;
+    std::unique_ptr<Voce> m_voceSistema;
+    Voce *m_voce;
     std::unique_ptr<Galleria> m_galleria;
     QString m_stampanteCorrente;
     bool m_stampanteScelta = false;

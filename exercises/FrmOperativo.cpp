@@ -2,12 +2,14 @@
 
 #include "comune/Contesto.h"
 #include "comune/Galleria.h"
+#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "comune/StatoEsercizio.h"
 #include "comune/TipoEsercizio.h"
 #include "platform/Aspetto.h"
 #include "platform/EventiControllo.h"
 #include "platform/Orologio.h"
+#include "platform/Voce.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -248,6 +250,7 @@ void FrmOperativo::EseguiTasto(Tasto t)
         break;
     case Tasto::Avanti:
         NuovoEsercizio();
+        m_contesto.voce().dici(Parlato::perOrecchio(m_label2->text()));
         break;
     case Tasto::Esci:
         close();
@@ -278,11 +281,13 @@ void FrmOperativo::Verifica()
     if (esatta) {
         m_risultati->mostraEsatte(s.RisposteEsatte);
         m_lblEsito->mostra(true);
+        m_contesto.voce().dici(Parlato::perOrecchio(m_lblEsito->text()));
         m_pannelli->impostaTastierino(Tastierino::avanti);
     } else {
         m_lblEsito->mostra(false);
         m_risultati->mostraErrate(s.RisposteErrate);
         m_pannelli->portaInPrimoPiano(m_pannelli->fraAiuto());
+        m_contesto.voce().dici(Parlato::perOrecchio({m_lblEsito->text(), LblAiuto()->text()}));
     }
 }
 
@@ -322,6 +327,7 @@ void FrmOperativo::NoAiuto()
 {
     if (m_regole.rifiutaAiuto() == RegoleEsercizio::Rifiuto::Intervento) {
         m_pannelli->portaInPrimoPiano(m_pannelli->fraIntervento());
+        m_contesto.voce().dici(Parlato::perOrecchio(lblIntervento()->text()));
         optOK()->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in release mode and prints their tables: start-up against a minimal Qt
 # program, every user action, printing a page of each worksheet kind, idleness.
-# Start-up is measured on a real X display: the current one, or a private Xvfb with openbox.
+# Start-up is measured on a real X display: the current one, or a private Xvfb with openbox;
+# once with reading aloud off (the default) and once with it on (--voce).
 # Optional argument: how many launches of each program (default 21).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +28,10 @@ esito=0
 echo "Start-up on DISPLAY=$DISPLAY"
 QT_QPA_PLATFORM=xcb build-bench/bench/bench_avvio build-bench/bench/bench_minimo \
     build-bench/bench/bench_tandorino "${1:-21}" || esito=$?
+# Reading aloud switched on from the command line: the speaking module and the speech engine are
+# loaded, and the engine starts on its own thread while the first frame is drawn.
+QT_QPA_PLATFORM=xcb build-bench/bench/bench_avvio build-bench/bench/bench_minimo \
+    "build-bench/bench/bench_tandorino --voce" "${1:-21}" || esito=$?
 # Actions are timed offscreen: no window manager or compositor in the measurement.
 QT_QPA_PLATFORM=offscreen build-bench/bench/bench_azioni 2> >(grep -v XDG_RUNTIME_DIR >&2) || esito=$?
 exit "$esito"

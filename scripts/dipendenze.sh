@@ -9,7 +9,9 @@ set -euo pipefail
 # pdftoppm and pdfimages to read the pages back, ippeveprinter and ipptool as a driverless
 # network printer with a message bus of its own); the start-up benchmark (Xvfb, openbox); the
 # accessibility tests (Qt's private GUI headers, to switch on the events a screen reader gets); the
-# install test (the validators of the menu entry and of the AppStream file).
+# install test (the validators of the menu entry and of the AppStream file); reading aloud (Qt's
+# speech library and its speech-dispatcher plugin, speech-dispatcher with espeak-ng's Italian
+# voice as the offline engine; Qt's speech CMake files also ask for the QML development files).
 pacchetti=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
@@ -18,6 +20,8 @@ pacchetti=(
     cups cups-client cups-ipp-utils dbus-daemon printer-driver-cups-pdf
     poppler-utils xvfb openbox
     desktop-file-utils appstream
+    qt6-speech-dev libqt6texttospeech6 qt6-speech-speechd-plugin qt6-declarative-dev
+    speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
 )
 
 mancanti=()

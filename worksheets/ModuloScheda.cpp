@@ -2,6 +2,7 @@
 
 #include "comune/Contesto.h"
 #include "comune/Galleria.h"
+#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "platform/PulsanteGrande.h"
 #include "worksheets/CasellaFigura.h"
@@ -13,6 +14,7 @@
 #include "platform/Avvisi.h"
 #include "platform/InSottofondo.h"
 #include "platform/Interruzione.h"
+#include "platform/Voce.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -61,6 +63,7 @@ QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const QString &testo, const 
     etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Aspetto::coloraTesto(etichetta, coloreTitolo);
     m_scalatura->aggiungi(etichetta, progetto);
+    m_titoli.append(testo);
     return etichetta;
 }
 
@@ -137,6 +140,8 @@ void ModuloScheda::preparaApertura()
     const QSize clientPixel = m_scalatura->dimensioneProgettoPixel();
     resize(clientPixel.width(), clientPixel.height() + menuBar()->sizeHint().height());
     setWindowState(windowState() | Qt::WindowMaximized);
+    // The title and the initial situation, for a child who cannot read them yet.
+    m_contesto.voce().dici(Parlato::perOrecchio(m_titoli));
 }
 
 ModuloScheda::~ModuloScheda()

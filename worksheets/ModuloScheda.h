@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSizeF>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -91,6 +92,7 @@ private:
     ScalaturaModulo *m_scalatura;
     ModelloScheda m_modello;
     bool m_inChiusura = false;
+    QStringList m_titoli;
     QPointer<StampaInCorso> m_stampaInCorso;
     std::shared_ptr<Interruzione> m_interruzione;
 };

@@ -63,8 +63,15 @@ else()
     message(WARNING "appstreamcli is not installed: the AppStream file was not validated")
 endif()
 
+# The speaking module, in the program's own library folder, where the installed program looks.
+file(GLOB_RECURSE moduli "${PREFISSO}/lib*/libtandorino_voce.so")
+if(NOT moduli MATCHES "/tandorino/libtandorino_voce.so$")
+    message(FATAL_ERROR "the speaking module is not installed in a tandorino library folder: '${moduli}'")
+endif()
+
 file(STRINGS "${voce}" righe)
-foreach(attesa IN ITEMS "Type=Application" "Exec=tandorino" "Icon=tandorino")
+foreach(attesa IN ITEMS "Type=Application" "Exec=tandorino" "Icon=tandorino"
+                        "[Desktop Action voce]" "Exec=tandorino --voce")
     if(NOT attesa IN_LIST righe)
         message(FATAL_ERROR "the desktop entry lacks '${attesa}'")
     endif()

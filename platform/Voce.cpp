@@ -1,0 +1,109 @@
+#include "platform/Voce.h"
+
+#include "platform/MotoreVoce.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
+#include <QTimer>
+
+namespace {
+
+// A speech service that has not answered by then is taken as not there.
+constexpr int attesaMotoreMs = 10000;
+
+// The module's file, as the build and the installation name it.
+const QString fileModulo = QStringLiteral("libtandorino_voce.so");
+
+QStringList cartelleDelProgramma()
+{
+    const QString programma = QCoreApplication::applicationDirPath();
+    // In the build folder the module sits beside the program; installed, in its library folder.
+    return {programma, QDir(programma).filePath(QStringLiteral(TANDORINO_MODULI_DAL_PROGRAMMA))};
+}
+
+} // namespace
+
+Voce::Voce(QString motore, QStringList cartelle, QObject *parent)
+    : QObject(parent)
+    , m_nomeMotore(std::move(motore))
+    , m_cartelle(cartelle.isEmpty() ? cartelleDelProgramma() : std::move(cartelle))
+{
+}
+
+Voce::~Voce()
+{
+    // The module stays mapped until the program ends: its thread may still be saying goodbye to
+    // the speech service, and unmapping code that runs would crash.
+    if (m_caricatore && m_caricatore->isLoaded())
+        delete m_caricatore->instance();
+}
+
+QString Voce::motoreDelSistema()
+{
+    return QStringLiteral("speechd");
+}
+
+void Voce::accendi(bool accesa)
+{
+    if (accesa == m_accesa || (accesa && !disponibile()))
+        return;
+    m_accesa = accesa;
+    if (m_accesa && !m_caricatore)
+        carica();
+    else if (!m_accesa && m_motore)
+        m_motore->taci();
+    Q_EMIT cambiata();
+}
+
+void Voce::dici(const QString &testo)
+{
+    if (m_accesa && m_motore)
+        m_motore->dici(testo);
+}
+
+void Voce::carica()
+{
+    QString percorso;
+    for (const QString &cartella : std::as_const(m_cartelle)) {
+        const QFileInfo file(QDir(cartella), fileModulo);
+        if (file.exists()) {
+            percorso = file.absoluteFilePath();
+            break;
+        }
+    }
+    m_caricatore = new QPluginLoader(this);
+    if (percorso.isEmpty()) {
+        nonDisponibile(tr("Il modulo della voce (%1) non è installato.").arg(fileModulo));
+        return;
+    }
+    m_caricatore->setFileName(percorso);
+    m_motore = qobject_cast<MotoreVoce *>(m_caricatore->instance());
+    if (!m_motore) {
+        nonDisponibile(tr("Il modulo della voce non si carica: %1").arg(m_caricatore->errorString()));
+        return;
+    }
+    auto *attesa = new QTimer(this);
+    attesa->setSingleShot(true);
+    connect(attesa, &QTimer::timeout, this,
+            [this] { nonDisponibile(tr("Il servizio di sintesi vocale non risponde.")); });
+    attesa->start(attesaMotoreMs);
+    m_motore->avvia(m_nomeMotore, this, [this, attesa](const QString &motivo) {
+        // A late answer from a service already given up on changes nothing.
+        if (!attesa->isActive() && !disponibile())
+            return;
+        attesa->stop();
+        if (!motivo.isEmpty())
+            nonDisponibile(motivo);
+    });
+}
+
+void Voce::nonDisponibile(const QString &motivo)
+{
+    m_motivo = motivo;
+    m_accesa = false;
+    if (m_motore)
+        m_motore->taci();
+    Q_EMIT cambiata();
+}
