@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tandorino needs to build, run and test, when they are missing.
+# Extra package names as arguments are installed too: the scripts with needs of their own
+# (screenshots, the package) pass theirs here.
 set -euo pipefail
 
 # Each for a reason: the build (compilers, Qt with its tools and the SVG module for the
@@ -22,6 +24,7 @@ pacchetti=(
     desktop-file-utils appstream
     qt6-speech-dev libqt6texttospeech6 qt6-speech-speechd-plugin qt6-declarative-dev
     speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+    "$@"
 )
 
 mancanti=()

@@ -8,15 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/dipendenze.sh
-stato=$(dpkg-query -W -f='${Status}' lintian 2>/dev/null || true)
-if [[ "$stato" != "install ok installed" ]]; then
-    echo "Installo: lintian"
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    $sudo apt-get update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian >/dev/null
-fi
+scripts/dipendenze.sh lintian
 
 cartella=$(realpath -m "${1:-build-pacchetto}")
 # Debian's own compiler and linker flags (hardening: fortified functions, stack protector,

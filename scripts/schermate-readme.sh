@@ -10,19 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mancanti=()
-for p in optipng poppler-utils; do
-    stato=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-    [[ "$stato" == "install ok installed" ]] || mancanti+=("$p")
-done
-if [[ ${#mancanti[@]} -gt 0 ]]; then
-    echo "Installo: ${mancanti[*]}"
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    $sudo apt-get update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${mancanti[@]}" >/dev/null
-fi
+scripts/dipendenze.sh optipng poppler-utils
 
 tmp=$(mktemp -d /tmp/schermate-readme-XXXXXX)
 chmod 755 "$tmp"

@@ -49,20 +49,7 @@ fi
 
 # ---- What is needed ----
 
-scripts/dipendenze.sh
-mancanti=()
-for p in xdotool faketime libfaketime imagemagick; do
-    stato=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-    [[ "$stato" == "install ok installed" ]] || mancanti+=("$p")
-done
-if [[ ${#mancanti[@]} -gt 0 ]]; then
-    echo "Installo: ${mancanti[*]}"
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${mancanti[@]}" >/dev/null
-fi
+scripts/dipendenze.sh xdotool faketime libfaketime imagemagick
 
 if [[ $# -ge 1 ]]; then
     programma=$(realpath "$1")
