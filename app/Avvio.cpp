@@ -7,7 +7,10 @@
 #include "platform/GeneratoreCasuale.h"
 #include "platform/InSottofondo.h"
 #include "platform/Orologio.h"
+#include "platform/SchermoIntero.h"
 #include "platform/StampantiSistema.h"
+#include "platform/TocchiComeClic.h"
+#include "platform/Twips.h"
 #include "platform/Voce.h"
 #include "worksheets/DialogoStampante.h"
 
@@ -16,6 +19,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <cstdlib>
@@ -82,6 +86,18 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
     installaTraduzioni(app);
     if (QFile::exists(iconaProgramma))
         QApplication::setWindowIcon(QIcon(iconaProgramma));
+    TocchiComeClic tocchi;
+    app.installEventFilter(&tocchi);
+    // "--schermo-intero" is board mode, as the desktop entry's third action starts it.
+    const bool schermoIntero = QCoreApplication::arguments().contains(QStringLiteral("--schermo-intero"));
+    if (schermoIntero) {
+        // The tallest working form, a worksheet with its menu bar, fills the board's height.
+        QMenuBar barra;
+        barra.addMenu(QStringLiteral("Stampa schede"));
+        const Twips twips = Twips::schermo();
+        SchermoIntero::ingrandisci(
+            QSizeF(twips.inPixel(11910), twips.inPixel(8430) + barra.sizeHint().height()));
+    }
 
     Orologio orologio;
     GeneratoreCasuale casuale;
@@ -93,6 +109,7 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
     // "--voce" starts with reading aloud on, as the desktop entry's second action does.
     if (QCoreApplication::arguments().contains(QStringLiteral("--voce")))
         contesto.voce().accendi(true);
+    contesto.impostaSchermoIntero(schermoIntero);
 
     int esito = EXIT_SUCCESS;
     {
@@ -103,7 +120,10 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
                          Qt::QueuedConnection);
         if (sonda)
             sonda(inizio);
-        inizio.showMaximized();
+        if (schermoIntero)
+            inizio.showFullScreen();
+        else
+            inizio.showMaximized();
         // The first frame does not wait for the printers: their default comes when it comes.
         contesto.cercaStampantePredefinita(&inizio);
         esito = QApplication::exec();

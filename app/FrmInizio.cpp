@@ -72,6 +72,15 @@ void portaAvanti(QWidget *finestra)
     finestra->activateWindow();
 }
 
+// A working form opens maximized, or full screen in board mode.
+void apri(QWidget *modulo, bool schermoIntero)
+{
+    if (schermoIntero)
+        modulo->showFullScreen();
+    else
+        modulo->showMaximized();
+}
+
 } // namespace
 
 FrmInizio::FrmInizio(Contesto &contesto, DialogoStampante &dialogoStampante, QWidget *parent)
@@ -297,7 +306,11 @@ void FrmInizio::changeEvent(QEvent *event)
 
 void FrmInizio::AvviaTendine()
 {
-    m_tendine.avvia(Twips::schermo().daPixel(frameGeometry().width()));
+    // On the board the steps grow with the layout, so the curtain opens in the design's time.
+    const double crescita = m_contesto.schermoIntero()
+        ? double(centralWidget()->width()) / m_scalatura->dimensioneProgettoPixel().width()
+        : 1.0;
+    m_tendine.avvia(Twips::schermo().daPixel(frameGeometry().width()), Tendine::passoTwips * crescita);
     mostraTendine();
     m_timerTendine->start();
 }
@@ -376,7 +389,7 @@ void FrmInizio::ContinuaKeyDown1(int tipo)
         portaAvanti(m_operativo);
     } else {
         m_operativo = new FrmOperativo(m_contesto);
-        m_operativo->showMaximized();
+        apri(m_operativo, m_contesto.schermoIntero());
     }
     m_operativo->Label2()->setText(istruzioni[static_cast<std::size_t>(tipo)]);
     m_contesto.voce().dici(Parlato::perOrecchio(m_operativo->Label2()->text()));
@@ -390,7 +403,7 @@ void FrmInizio::MnuVuoto_Click()
     }
     m_schedaVuoto = new FrmStampaSchede(m_contesto, m_dialogoStampante);
     connect(m_schedaVuoto, &FrmStampaSchede::tornaInizio, this, &FrmInizio::tornaInizio);
-    m_schedaVuoto->showMaximized();
+    apri(m_schedaVuoto, m_contesto.schermoIntero());
 }
 
 void FrmInizio::mnuAggiungi_Click()
@@ -412,7 +425,7 @@ void FrmInizio::apriSchedaElementi(QPointer<FrmStampaSchedeElementi> &scheda,
     }
     scheda = new FrmStampaSchedeElementi(m_contesto, m_dialogoStampante, tipo);
     connect(scheda, &FrmStampaSchedeElementi::tornaInizio, this, &FrmInizio::tornaInizio);
-    scheda->showMaximized();
+    apri(scheda, m_contesto.schermoIntero());
 }
 
 void FrmInizio::mnuInfo_Click()

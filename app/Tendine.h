@@ -12,8 +12,9 @@ public:
     static constexpr double passoTwips = 75.0;
     static constexpr double sogliaArrestoTwips = 10.0;
 
-    // Both panels at half the outer width (border included), timer running.
-    void avvia(double larghezzaEsternaTwips);
+    // Both panels at half the outer width (border included), timer running, shrinking by
+    // `passo` on every tick.
+    void avvia(double larghezzaEsternaTwips, double passo = passoTwips);
     // One timer tick.
     void passo();
 
@@ -24,5 +25,6 @@ public:
 private:
     double m_sinistra = 0.0;
     double m_destra = 0.0;
+    double m_passo = passoTwips;
     bool m_attiva = false;
 };

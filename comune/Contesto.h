@@ -40,6 +40,11 @@ public:
     Voce &voce() const { return *m_voce; }
     void impostaVoce(Voce &voce) { m_voce = &voce; }
 
+    // Board mode, for a classroom touch display: every form full screen. Off unless asked for
+    // at start.
+    bool schermoIntero() const { return m_schermoIntero; }
+    void impostaSchermoIntero(bool acceso) { m_schermoIntero = acceso; }
+
     // The gallery is loaded on first use and stays until the run ends.
     const Galleria &galleria();
 
@@ -68,4 +73,5 @@ private:
     std::unique_ptr<Galleria> m_galleria;
     QString m_stampanteCorrente;
     bool m_stampanteScelta = false;
+    bool m_schermoIntero = false;
 };
