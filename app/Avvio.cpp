@@ -9,6 +9,7 @@
 #include "platform/Orologio.h"
 #include "platform/SchermoIntero.h"
 #include "platform/StampantiSistema.h"
+#include "platform/SuggerimentiAlClic.h"
 #include "platform/TocchiComeClic.h"
 #include "platform/Twips.h"
 #include "platform/Voce.h"
@@ -88,10 +89,13 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
         QApplication::setWindowIcon(QIcon(iconaProgramma));
     TocchiComeClic tocchi;
     app.installEventFilter(&tocchi);
-    // "--schermo-intero" is board mode, as the desktop entry's third action starts it.
+    SuggerimentiAlClic suggerimenti;
+    app.installEventFilter(&suggerimenti);
+    // "--schermo-intero" is board mode, as the desktop entry's action "Tandorino a schermo
+    // intero" starts it. Qt's scale is set before the first window: the design that must fit
+    // the board is the tallest working form, a worksheet, with its menu bar.
     const bool schermoIntero = QCoreApplication::arguments().contains(QStringLiteral("--schermo-intero"));
     if (schermoIntero) {
-        // The tallest working form, a worksheet with its menu bar, fills the board's height.
         QMenuBar barra;
         barra.addMenu(QStringLiteral("Stampa schede"));
         const Twips twips = Twips::schermo();
@@ -120,10 +124,7 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
                          Qt::QueuedConnection);
         if (sonda)
             sonda(inizio);
-        if (schermoIntero)
-            inizio.showFullScreen();
-        else
-            inizio.showMaximized();
+        SchermoIntero::mostra(&inizio, schermoIntero);
         // The first frame does not wait for the printers: their default comes when it comes.
         contesto.cercaStampantePredefinita(&inizio);
         esito = QApplication::exec();

@@ -10,6 +10,7 @@
 #include "exercises/FrmOperativo.h"
 #include "comune/StatoEsercizio.h"
 #include "platform/EventiControllo.h"
+#include "platform/SchermoIntero.h"
 #include "platform/Twips.h"
 #include "platform/Voce.h"
 #include "worksheets/FrmStampaSchede.h"
@@ -70,15 +71,6 @@ void portaAvanti(QWidget *finestra)
     finestra->show();
     finestra->raise();
     finestra->activateWindow();
-}
-
-// A working form opens maximized, or full screen in board mode.
-void apri(QWidget *modulo, bool schermoIntero)
-{
-    if (schermoIntero)
-        modulo->showFullScreen();
-    else
-        modulo->showMaximized();
 }
 
 } // namespace
@@ -319,8 +311,11 @@ void FrmInizio::timerTendine_Timer()
 {
     m_tendine.passo();
     mostraTendine();
-    if (!m_tendine.attiva())
+    if (!m_tendine.attiva()) {
         m_timerTendine->stop();
+        // At a fractional scale (board mode) the panels' moves can leave a seam unpainted.
+        centralWidget()->update();
+    }
 }
 
 void FrmInizio::mostraTendine()
@@ -389,7 +384,7 @@ void FrmInizio::ContinuaKeyDown1(int tipo)
         portaAvanti(m_operativo);
     } else {
         m_operativo = new FrmOperativo(m_contesto);
-        apri(m_operativo, m_contesto.schermoIntero());
+        SchermoIntero::mostra(m_operativo, m_contesto.schermoIntero());
     }
     m_operativo->Label2()->setText(istruzioni[static_cast<std::size_t>(tipo)]);
     m_contesto.voce().dici(Parlato::perOrecchio(m_operativo->Label2()->text()));
@@ -403,7 +398,7 @@ void FrmInizio::MnuVuoto_Click()
     }
     m_schedaVuoto = new FrmStampaSchede(m_contesto, m_dialogoStampante);
     connect(m_schedaVuoto, &FrmStampaSchede::tornaInizio, this, &FrmInizio::tornaInizio);
-    apri(m_schedaVuoto, m_contesto.schermoIntero());
+    SchermoIntero::mostra(m_schedaVuoto, m_contesto.schermoIntero());
 }
 
 void FrmInizio::mnuAggiungi_Click()
@@ -425,7 +420,7 @@ void FrmInizio::apriSchedaElementi(QPointer<FrmStampaSchedeElementi> &scheda,
     }
     scheda = new FrmStampaSchedeElementi(m_contesto, m_dialogoStampante, tipo);
     connect(scheda, &FrmStampaSchedeElementi::tornaInizio, this, &FrmInizio::tornaInizio);
-    apri(scheda, m_contesto.schermoIntero());
+    SchermoIntero::mostra(scheda, m_contesto.schermoIntero());
 }
 
 void FrmInizio::mnuInfo_Click()

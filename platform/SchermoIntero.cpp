@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 #include <private/qhighdpiscaling_p.h>
 
@@ -27,4 +28,12 @@ void SchermoIntero::ingrandisci(QSizeF progetto)
         const double utente = QHighDpiScaling::factor(schermo) / f;
         QHighDpiScaling::setScreenFactor(schermo, prima / utente * f);
     }
+}
+
+void SchermoIntero::mostra(QWidget *modulo, bool schermoIntero)
+{
+    if (schermoIntero)
+        modulo->showFullScreen();
+    else
+        modulo->showMaximized();
 }

@@ -2,6 +2,8 @@
 
 #include <QSizeF>
 
+class QWidget;
+
 // Board mode, for a classroom touch display: the program draws all of itself, fonts, pictures,
 // frames and dialogs alike, as one picture grown to fill the screen. It rides on Qt's own
 // drawing scale (the one QT_SCALE_FACTOR sets for a whole run), chosen per screen from the
@@ -19,4 +21,7 @@ public:
     // Scales every screen for a design of `progetto` logical pixels. Called once, before the
     // first window is made.
     static void ingrandisci(QSizeF progetto);
+
+    // Shows a working form: full screen, without a title bar, in board mode; maximized otherwise.
+    static void mostra(QWidget *modulo, bool schermoIntero);
 };

@@ -1,18 +1,27 @@
 #include "BancoOperativo.h"
 #include "platform/Avvisi.h"
+#include "platform/SuggerimentiAlClic.h"
 #include "platform/TocchiComeClic.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointingDevice>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr int aggiungi = 0, togli = 1, verifica = 2;
+
+QPointingDevice *schermoTattile()
+{
+    static QPointingDevice *schermo = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    return schermo;
+}
 
 // Where a finger goes: on a keypad button (at a fraction of its width and height), or on the
 // form's bare background beside the keypad.
@@ -80,7 +89,6 @@ QPoint punto(const FrmOperativo &f, const Posto &p)
 
 TEST_P(TocchiSulTastierino, EachFingerPressesTheControlItBeganAndEndedOn)
 {
-    static QPointingDevice *schermo = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
     BancoOperativo b(TipoEsercizio::InsiemeVuoto);
     b.accodaEsercizio(3, {2, 7, 11});
     FrmOperativo &f = b.apri();
@@ -88,7 +96,7 @@ TEST_P(TocchiSulTastierino, EachFingerPressesTheControlItBeganAndEndedOn)
 
     std::map<int, QPoint> giu; // the fingers on the screen
     for (const Passo &passo : GetParam().passi) {
-        auto sequenza = QTest::touchEvent(&f, schermo);
+        auto sequenza = QTest::touchEvent(&f, schermoTattile());
         for (const auto &[dito, dove] : giu)
             if (dito != passo.dito)
                 sequenza.stationary(dito);
@@ -143,7 +151,6 @@ INSTANTIATE_TEST_SUITE_P(
 // A modal message runs its own event loop; a tap on its button still answers it.
 TEST(TocchiSuUnAvviso, ATapOnOkClosesTheMessage)
 {
-    static QPointingDevice *schermo = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
     TocchiComeClic tocchi;
     qApp->installEventFilter(&tocchi);
     QWidget modulo;
@@ -155,14 +162,36 @@ TEST(TocchiSuUnAvviso, ATapOnOkClosesTheMessage)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
         QAbstractButton *ok = box->button(QMessageBox::Ok);
         const QPoint centro = ok->mapTo(box, ok->rect().center());
-        QTest::touchEvent(box, schermo).press(4, centro);
-        QTest::touchEvent(box, schermo).release(4, centro);
+        QTest::touchEvent(box, schermoTattile()).press(4, centro);
+        QTest::touchEvent(box, schermoTattile()).release(4, centro);
         toccato = !box->isVisible();
         if (!toccato)
             box->done(QMessageBox::Cancel); // a failure, not a test that hangs
     });
     Avvisi().mostra(&modulo, QStringLiteral("Problema di stampa nella stampante utilizzata."));
     EXPECT_TRUE(toccato);
+    qApp->removeEventFilter(&tocchi);
+}
+
+// What a tooltip says reaches a finger too, which cannot hover.
+TEST(TocchiSuUnSuggerimento, ATapOnTheTimeHeadingShowsWhatItCounts)
+{
+    TocchiComeClic tocchi;
+    SuggerimentiAlClic suggerimenti;
+    qApp->installEventFilter(&tocchi);
+    qApp->installEventFilter(&suggerimenti);
+    BancoOperativo b(TipoEsercizio::InsiemeVuoto);
+    b.accodaEsercizio(3, {2, 7, 11});
+    FrmOperativo &f = b.apri();
+    const QLabel *titolo = f.Label5(3);
+    ASSERT_FALSE(titolo->toolTip().isEmpty());
+    const QPoint centro = titolo->mapTo(&f, titolo->rect().center());
+    QTest::touchEvent(&f, schermoTattile()).press(5, centro);
+    QTest::touchEvent(&f, schermoTattile()).release(5, centro);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
+    EXPECT_EQ(QToolTip::text(), titolo->toolTip());
+    QToolTip::hideText();
+    qApp->removeEventFilter(&suggerimenti);
     qApp->removeEventFilter(&tocchi);
 }
 
