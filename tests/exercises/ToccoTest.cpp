@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointingDevice>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -15,28 +14,15 @@
 
 namespace {
 
-constexpr int aggiungi = 0, togli = 1, verifica = 2;
+constexpr int aggiungi = 0, togli = 1, verifica = 2, sfondo = -1;
 
-QPointingDevice *schermoTattile()
-{
-    static QPointingDevice *schermo = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
-    return schermo;
-}
-
-// Where a finger goes: on a keypad button (at a fraction of its width and height), or on the
-// form's bare background beside the keypad.
-struct Posto
-{
-    int tasto; // -1: the background
-    double x = 0.5, y = 0.5;
-};
-constexpr Posto sfondo{-1, 0.97, 0.96};
-
+// One finger going down (G), moving (M) or lifting (S) on a keypad button, at a fraction of its
+// width and height, or on the form's bare background beside the keypad.
 struct Passo
 {
-    enum Tipo { Giu, Sposta, Su } tipo;
-    int dito;
-    Posto posto;
+    char cosa;
+    int dito, tasto;
+    double x = 0.5, y = 0.5;
 };
 
 struct CasoTocco
@@ -47,152 +33,125 @@ struct CasoTocco
     int elementiD;            // the second set's size after it
 };
 
-void PrintTo(const CasoTocco &caso, std::ostream *os)
+QPointingDevice *schermoTattile()
 {
-    *os << caso.nome;
+    static QPointingDevice *schermo = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    return schermo;
 }
 
-// Counts the mouse presses that reach each keypad button, whoever sends them.
-struct Pressioni : QObject
+// Touch taken as the program takes it; every mouse press on a keypad button counted, whoever
+// sends it.
+class Tocchi : public QObject, public ::testing::TestWithParam<CasoTocco>
 {
-    explicit Pressioni(const FrmOperativo &f)
-        : form(f)
+protected:
+    std::array<QObject *, 3> filtri() { return {&tocchi, &suggerimenti, this}; }
+    void SetUp() override
     {
-        qApp->installEventFilter(this);
+        for (QObject *filtro : filtri())
+            qApp->installEventFilter(filtro);
+        b.accodaEsercizio(3, {2, 7, 11});
+        b.apri();
     }
-    ~Pressioni() override { qApp->removeEventFilter(this); }
+    void TearDown() override
+    {
+        for (QObject *filtro : filtri())
+            qApp->removeEventFilter(filtro);
+    }
     bool eventFilter(QObject *o, QEvent *e) override
     {
         if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
-            for (int i = 0; i < 5; ++i)
-                if (o == form.Option1(i))
+            for (int i = 0; i < Tastierino::numeroTasti; ++i)
+                if (o == b.f().Option1(i))
                     premuti.push_back(i);
         return false;
     }
-    const FrmOperativo &form;
+    QPoint punto(const Passo &p) const
+    {
+        const QWidget *w = p.tasto == sfondo ? static_cast<QWidget *>(b.form) : b.f().Option1(p.tasto);
+        const double x = p.tasto == sfondo ? 0.97 : p.x, y = p.tasto == sfondo ? 0.96 : p.y;
+        return w->mapTo(b.form, QPoint(int(w->width() * x), int(w->height() * y)));
+    }
+
+    TocchiComeClic tocchi;
+    SuggerimentiAlClic suggerimenti;
+    BancoOperativo b{TipoEsercizio::InsiemeVuoto};
     std::vector<int> premuti;
 };
 
-class TocchiSulTastierino : public ::testing::TestWithParam<CasoTocco>
+TEST_P(Tocchi, EachFingerPressesTheControlItBeganAndEndedOnOnce)
 {
-protected:
-    void SetUp() override { qApp->installEventFilter(&tocchi); }
-    void TearDown() override { qApp->removeEventFilter(&tocchi); }
-    TocchiComeClic tocchi;
-};
-
-QPoint punto(const FrmOperativo &f, const Posto &p)
-{
-    const QWidget *w = p.tasto < 0 ? static_cast<const QWidget *>(&f) : f.Option1(p.tasto);
-    return w->mapTo(&f, QPoint(int(w->width() * p.x), int(w->height() * p.y)));
-}
-
-TEST_P(TocchiSulTastierino, EachFingerPressesTheControlItBeganAndEndedOn)
-{
-    BancoOperativo b(TipoEsercizio::InsiemeVuoto);
-    b.accodaEsercizio(3, {2, 7, 11});
-    FrmOperativo &f = b.apri();
-    Pressioni pressioni(f);
-
-    std::map<int, QPoint> giu; // the fingers on the screen
-    for (const Passo &passo : GetParam().passi) {
-        auto sequenza = QTest::touchEvent(&f, schermoTattile());
-        for (const auto &[dito, dove] : giu)
-            if (dito != passo.dito)
+    std::set<int> giu; // the fingers on the screen
+    for (const Passo &p : GetParam().passi) {
+        auto sequenza = QTest::touchEvent(b.form, schermoTattile());
+        for (int dito : giu)
+            if (dito != p.dito)
                 sequenza.stationary(dito);
-        const QPoint dove = punto(f, passo.posto);
-        if (passo.tipo == Passo::Giu) {
-            sequenza.press(passo.dito, dove);
-            giu[passo.dito] = dove;
-        } else if (passo.tipo == Passo::Sposta) {
-            sequenza.move(passo.dito, dove);
-        } else {
-            sequenza.release(passo.dito, dove);
-            giu.erase(passo.dito);
-        }
+        if (p.cosa == 'G')
+            sequenza.press(p.dito, punto(p)), giu.insert(p.dito);
+        else if (p.cosa == 'M')
+            sequenza.move(p.dito, punto(p));
+        else
+            sequenza.release(p.dito, punto(p)), giu.erase(p.dito);
     }
-    EXPECT_EQ(pressioni.premuti, GetParam().premuti);
+    EXPECT_EQ(premuti, GetParam().premuti);
     EXPECT_EQ(b.stato.ElementiD, GetParam().elementiD);
     EXPECT_TRUE(b.invarianteSecondoInsieme());
-    // Through the mouse's own path: a pressed button takes the focus as under a click.
-    if (!GetParam().premuti.empty()) {
-        EXPECT_EQ(b.tastoConFuoco(), GetParam().premuti.back());
+    // Through the mouse's own path: the pressed button takes the focus, as under a click.
+    if (!premuti.empty()) {
+        EXPECT_EQ(b.tastoConFuoco(), premuti.back());
     }
 }
 
-using P = Passo;
 INSTANTIATE_TEST_SUITE_P(
-    Sequenze, TocchiSulTastierino,
+    Sequenze, Tocchi,
     ::testing::Values(
-        CasoTocco{"tap", {{P::Giu, 1, {aggiungi}}, {P::Su, 1, {aggiungi}}}, {aggiungi}, 1},
+        CasoTocco{"tap", {{'G', 1, aggiungi}, {'S', 1, aggiungi}}, {aggiungi}, 1},
         CasoTocco{"slide_inside",
-                  {{P::Giu, 1, {aggiungi, 0.2, 0.3}}, {P::Sposta, 1, {aggiungi, 0.5, 0.6}},
-                   {P::Su, 1, {aggiungi, 0.8, 0.7}}},
+                  {{'G', 1, aggiungi, 0.2, 0.3}, {'M', 1, aggiungi, 0.5, 0.6}, {'S', 1, aggiungi, 0.8, 0.7}},
                   {aggiungi}, 1},
-        CasoTocco{"slide_out",
-                  {{P::Giu, 1, {aggiungi}}, {P::Sposta, 1, {aggiungi, 1.2}}, {P::Su, 1, {togli}}},
-                  {}, 0},
+        CasoTocco{"slide_out", {{'G', 1, aggiungi}, {'M', 1, aggiungi, 1.2}, {'S', 1, togli}}, {}, 0},
         CasoTocco{"tap_beside_a_resting_palm",
-                  {{P::Giu, 1, sfondo}, {P::Giu, 2, {aggiungi}}, {P::Su, 2, {aggiungi}},
-                   {P::Su, 1, sfondo}},
+                  {{'G', 1, sfondo}, {'G', 2, aggiungi}, {'S', 2, aggiungi}, {'S', 1, sfondo}},
                   {aggiungi}, 1},
-        CasoTocco{"two_buttons_lifted_togli_first",
-                  {{P::Giu, 1, {aggiungi}}, {P::Giu, 2, {togli}}, {P::Su, 2, {togli}},
-                   {P::Su, 1, {aggiungi}}},
+        CasoTocco{"two_buttons_pressed_in_the_order_they_lift",
+                  {{'G', 1, aggiungi}, {'G', 2, togli}, {'S', 2, togli}, {'S', 1, aggiungi}},
                   {togli, aggiungi}, 1},
-        CasoTocco{"two_buttons_lifted_aggiungi_first",
-                  {{P::Giu, 1, {togli}}, {P::Giu, 2, {aggiungi}}, {P::Su, 2, {aggiungi}},
-                   {P::Su, 1, {togli}}},
-                  {aggiungi, togli}, 0},
-        CasoTocco{"tap_on_no_control", {{P::Giu, 1, sfondo}, {P::Su, 1, sfondo}}, {}, 0},
-        CasoTocco{"tap_on_a_disabled_button", {{P::Giu, 1, {verifica}}, {P::Su, 1, {verifica}}}, {}, 0}),
+        CasoTocco{"tap_on_no_control", {{'G', 1, sfondo}, {'S', 1, sfondo}}, {}, 0},
+        CasoTocco{"tap_on_a_disabled_button", {{'G', 1, verifica}, {'S', 1, verifica}}, {}, 0}),
     [](const auto &info) { return std::string(info.param.nome); });
 
-// A modal message runs its own event loop; a tap on its button still answers it.
-TEST(TocchiSuUnAvviso, ATapOnOkClosesTheMessage)
+using TocchiAltrove = Tocchi;
+
+// What a tooltip says reaches a finger too, which cannot hover.
+TEST_F(TocchiAltrove, ATapOnTheTimeHeadingShowsWhatItCounts)
 {
-    TocchiComeClic tocchi;
-    qApp->installEventFilter(&tocchi);
-    QWidget modulo;
-    modulo.show();
-    bool toccato = false;
-    QTimer::singleShot(0, &modulo, [&] {
+    const QLabel *titolo = b.f().Label5(3);
+    ASSERT_FALSE(titolo->toolTip().isEmpty());
+    const QPoint centro = titolo->mapTo(b.form, titolo->rect().center());
+    QTest::touchEvent(b.form, schermoTattile()).press(5, centro);
+    QTest::touchEvent(b.form, schermoTattile()).release(5, centro);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
+    EXPECT_EQ(QToolTip::text(), titolo->toolTip());
+    QToolTip::hideText();
+}
+
+// A modal message runs its own event loop; a tap on its button still answers it.
+TEST_F(TocchiAltrove, ATapOnOkClosesAMessage)
+{
+    bool chiuso = false;
+    QTimer::singleShot(0, b.form, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+        ASSERT_TRUE(box && QTest::qWaitForWindowExposed(box));
         QAbstractButton *ok = box->button(QMessageBox::Ok);
         const QPoint centro = ok->mapTo(box, ok->rect().center());
         QTest::touchEvent(box, schermoTattile()).press(4, centro);
         QTest::touchEvent(box, schermoTattile()).release(4, centro);
-        toccato = !box->isVisible();
-        if (!toccato)
+        chiuso = !box->isVisible();
+        if (!chiuso)
             box->done(QMessageBox::Cancel); // a failure, not a test that hangs
     });
-    Avvisi().mostra(&modulo, QStringLiteral("Problema di stampa nella stampante utilizzata."));
-    EXPECT_TRUE(toccato);
-    qApp->removeEventFilter(&tocchi);
-}
-
-// What a tooltip says reaches a finger too, which cannot hover.
-TEST(TocchiSuUnSuggerimento, ATapOnTheTimeHeadingShowsWhatItCounts)
-{
-    TocchiComeClic tocchi;
-    SuggerimentiAlClic suggerimenti;
-    qApp->installEventFilter(&tocchi);
-    qApp->installEventFilter(&suggerimenti);
-    BancoOperativo b(TipoEsercizio::InsiemeVuoto);
-    b.accodaEsercizio(3, {2, 7, 11});
-    FrmOperativo &f = b.apri();
-    const QLabel *titolo = f.Label5(3);
-    ASSERT_FALSE(titolo->toolTip().isEmpty());
-    const QPoint centro = titolo->mapTo(&f, titolo->rect().center());
-    QTest::touchEvent(&f, schermoTattile()).press(5, centro);
-    QTest::touchEvent(&f, schermoTattile()).release(5, centro);
-    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
-    EXPECT_EQ(QToolTip::text(), titolo->toolTip());
-    QToolTip::hideText();
-    qApp->removeEventFilter(&suggerimenti);
-    qApp->removeEventFilter(&tocchi);
+    Avvisi().mostra(b.form, QStringLiteral("Completa la scheda"));
+    EXPECT_TRUE(chiuso);
 }
 
 } // namespace
