@@ -4,8 +4,14 @@
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/FrmStampante.h"
 
+#include "platform/InSottofondo.h"
+
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <array>
 #include <memory>
 
 // The page each worksheet kind prints when its "STAMPA" button is pressed, as recorded by the
@@ -215,6 +221,129 @@ TEST_P(PaginaRegistrata, ClosingThePrinterDialogWithoutAChoiceKeepsThePrinter)
     premi(QStringLiteral("STAMPA"));
     ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
+}
+
+// The pictures of one page of a class set, by gallery index, told from where each was drawn:
+// [row][0 left, 1 right][cell], -1 where nothing was drawn.
+using Celle = std::array<std::array<std::array<int, 15>, 2>, 4>;
+Celle celleDellaPagina(const std::vector<Op> &ops, const Galleria &galleria)
+{
+    Celle celle;
+    for (auto &riga : celle)
+        for (auto &lato : riga)
+            lato.fill(-1);
+    for (const Op &op : ops) {
+        if (op.tipo != TipoOp::Immagine)
+            continue;
+        const bool destra = op.x1 >= 6000;
+        const int riga = static_cast<int>(op.y1 - 2200) / 3500;
+        const int cella = static_cast<int>(op.x1 - (destra ? 6830 : 830)) / 800
+            + 5 * (static_cast<int>(op.y1 - 2200 - 3500 * riga) / 950);
+        int indice = -2; // a picture the gallery does not have
+        for (int g = Galleria::figuraVuota; g <= Galleria::ultimaFiguraElemento; ++g)
+            if (op.figura.cacheKey() == galleria.perStampa(g).cacheKey())
+                indice = g;
+        celle.at(riga).at(destra).at(cella) = indice;
+    }
+    return celle;
+}
+
+// Each row holds a set, or an exercise, as the "VISUALIZZA" presses of the kind make them.
+void secondoLeRegole(const Celle &celle, Tipo tipo, int pagina)
+{
+    for (int r = 0; r < 4; ++r) {
+        const auto &sinistra = celle[r][0];
+        const auto &destra = celle[r][1];
+        const int figura = *std::max_element(sinistra.begin(), sinistra.end());
+        EXPECT_GE(figura, 1) << "pagina " << pagina << " riga " << r;
+        const auto n = std::count(sinistra.begin(), sinistra.end(), figura);
+        EXPECT_EQ(std::count(sinistra.begin(), sinistra.end(), Galleria::figuraVuota), 15 - n);
+        if (tipo == Tipo::Disegno) {
+            EXPECT_TRUE(n >= 2 && n <= 10) << "pagina " << pagina << " riga " << r << ": " << n;
+            EXPECT_EQ(std::count(destra.begin(), destra.end(), -1), 15);
+            continue;
+        }
+        EXPECT_TRUE(n >= 3 && n <= 9) << "pagina " << pagina << " riga " << r << ": " << n;
+        const auto m = std::count(destra.begin(), destra.end(), figura);
+        EXPECT_TRUE(m >= 3 && m <= n) << "pagina " << pagina << " riga " << r << ": " << m;
+        for (int k = 0; k < 15; ++k)
+            EXPECT_EQ(destra[k], k < m ? figura : Galleria::figuraVuota)
+                << "pagina " << pagina << " riga " << r << " cella " << k;
+    }
+}
+
+TEST_P(PaginaRegistrata, AClassSetIsOneDocumentOfDifferentMarkedPagesByTheKindsRules)
+{
+    // Only the first set is made: a class set needs nothing of the sheet on screen.
+    const Aspetto prima = aspetto();
+    // "Annulla" sends nothing.
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Annulla")));
+    EXPECT_TRUE(prova.stampanti.documenti.empty());
+
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Stampa")));
+    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
+    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
+    const SuperficieRegistrata &documento = *prova.stampanti.documenti[0].superficie;
+    EXPECT_FALSE(documento.annullato());
+    EXPECT_EQ(documento.conta(TipoOp::Fine), 1);
+    EXPECT_TRUE(aspetto() == prima);
+
+    // Page by page: the heading, the boxes, the pictures and the mark at the foot.
+    std::vector<std::vector<Op>> pagine(1);
+    for (const Op &op : documento.operazioni()) {
+        if (op.tipo == TipoOp::Pagina)
+            pagine.emplace_back();
+        else if (op.tipo != TipoOp::Fine)
+            pagine.back().push_back(op);
+    }
+    ASSERT_EQ(pagine.size(), 5u);
+    std::vector<Celle> viste;
+    for (std::size_t i = 0; i < pagine.size(); ++i) {
+        const std::vector<Op> &ops = pagine[i];
+        ASSERT_GE(ops.size(), 6u);
+        EXPECT_EQ(ops[2].testo, QStringLiteral("Nome e Cognome   "));
+        EXPECT_EQ(ops[5].testo, QString::fromUtf8(testi(GetParam()).istruzione));
+        EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const Op &o) { return o.tipo == TipoOp::Linea; }), 32);
+        // The mark is the page's last line of text, below the last row of boxes.
+        const Op &segno = ops.back();
+        EXPECT_EQ(segno.testo, QStringLiteral("Scheda %1 di 5").arg(i + 1));
+        const auto posizione = std::find_if(ops.rbegin(), ops.rend(), [](const Op &o) {
+            return o.tipo == TipoOp::Posizione;
+        });
+        EXPECT_GT(posizione->y1, 15600);
+        const Celle celle = celleDellaPagina(ops, (*prova).galleria());
+        secondoLeRegole(celle, GetParam(), static_cast<int>(i) + 1);
+        EXPECT_EQ(std::find(viste.begin(), viste.end(), celle), viste.end()) << "pagina " << i + 1;
+        viste.push_back(celle);
+    }
+}
+
+// "Annulla" in the window of a set on its way withdraws the whole job, not just what is left.
+TEST_P(PaginaRegistrata, AnnullaMidSetWithdrawsTheWholeJob)
+{
+    QSemaphore avanti;
+    // However the test ends, the worker goes on and is done before the printers go.
+    const auto libera = qScopeGuard([&avanti] {
+        avanti.release(5);
+        InSottofondo::attendiTutti();
+    });
+    prova.stampanti.primaDiOgniPagina = [&avanti] { avanti.tryAcquire(1, 60000); };
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Stampa"), false));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return modulo->finestraStampaInCorso(); }, 5000));
+    QTest::mouseClick(modulo->finestraStampaInCorso()->findChild<QPushButton *>(QStringLiteral("Annulla")),
+                      Qt::LeftButton);
+    EXPECT_FALSE(modulo->stampaInCorso());
+    EXPECT_EQ(prova.avvisi.messaggi,
+              QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
+
+    avanti.release(5);
+    InSottofondo::attendiTutti();
+    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    const SuperficieRegistrata &documento = *prova.stampanti.documenti[0].superficie;
+    EXPECT_TRUE(documento.annullato());
+    EXPECT_EQ(documento.conta(TipoOp::Fine), 0);
+    EXPECT_LT(documento.conta(TipoOp::Pagina), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, PaginaRegistrata,

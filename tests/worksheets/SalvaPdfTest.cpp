@@ -74,6 +74,9 @@ QString suCarta(const SuperficieRegistrata &registrata)
             case TipoOp::Immagine:
                 carta.immagine(op.x1, op.y1, op.figura);
                 break;
+            case TipoOp::Pagina:
+                carta.nuovaPagina();
+                break;
             case TipoOp::Fine:
                 carta.fineDocumento();
                 break;
