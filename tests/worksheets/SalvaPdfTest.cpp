@@ -174,6 +174,29 @@ TEST_P(SalvaPdf, AnExistingFileIsReplacedWhole)
     VerificaCornice::intestazione(percorso, QString::fromUtf8(testi(GetParam()).istruzione));
 }
 
+TEST_P(SalvaPdf, AClassSetIsOneFileOfMarkedPagesWithTheirTextAsText)
+{
+    const QString percorso = cartella.filePath(QStringLiteral("classe.pdf"));
+    prova.sceltaFile.risposta = percorso;
+    const std::vector<int> prima = contenuto(modulo->modello());
+
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, voceSalva));
+    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(prova.sceltaFile.proposte,
+              QStringList{QDir(documenti).filePath(
+                  QStringLiteral("schede-%1-classe-2026-12-09.pdf").arg(Schede::nome(GetParam())))});
+    EXPECT_EQ(fileNellaCartella(), QStringList{QStringLiteral("classe.pdf")});
+    EXPECT_TRUE(prova.stampanti.documenti.empty());
+    EXPECT_EQ(contenuto(modulo->modello()), prima);
+
+    EXPECT_EQ(StrumentiPdf::pagine(percorso), 5);
+    const QString testo = StrumentiPdf::testo(percorso);
+    EXPECT_EQ(testo.count(QString::fromUtf8(testi(GetParam()).istruzione)), 5) << testo.toStdString();
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(testo.count(QStringLiteral("Scheda %1 di 5").arg(i)), 1) << i;
+}
+
 INSTANTIATE_TEST_SUITE_P(Tipi, SalvaPdf, ::testing::ValuesIn(Schede::tutti), Schede::nomeCaso);
 
 // A file that cannot be written, or no file chosen at all.
