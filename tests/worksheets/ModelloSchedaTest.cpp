@@ -101,17 +101,15 @@ TEST_P(Modello, ThePreviewShowsWhatTheModelHolds)
 TEST_P(Modello, AClassSetDrawsASheetEqualToAnEarlierOneAgain)
 {
     const ModelloScheda::Tipo tipo = Schede::tipoModello(GetParam());
-    auto accodaScheda = [this, tipo](int figura) {
+    // Sheets of one picture in slots 0, 1 and 2 of every set; the second draw repeats the first.
+    for (int figura : {4, 4, 9}) {
         for (int e = 1; e <= 4; ++e) {
             if (tipo == ModelloScheda::Tipo::Disegno)
                 Schede::accodaInsieme(prova.casuale, figura, ModelloScheda::basiDisegno[e - 1], {0, 1, 2});
             else
                 Schede::accodaEsercizio(prova.casuale, figura, 15 * (e - 1), {0, 1, 2}, 2);
         }
-    };
-    accodaScheda(4);
-    accodaScheda(4); // the second sheet's first draw repeats the first sheet
-    accodaScheda(9);
+    }
     const std::vector<ModelloScheda> serie
         = SerieSchede::genera(tipo, 2, (*prova).casuale(), (*prova).orologio());
     EXPECT_EQ(prova.casuale.inCoda(), 0U);

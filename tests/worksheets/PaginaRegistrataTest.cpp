@@ -11,7 +11,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <array>
 #include <memory>
 
 // The page each worksheet kind prints when its "STAMPA" button is pressed, as recorded by the
@@ -223,99 +222,75 @@ TEST_P(PaginaRegistrata, ClosingThePrinterDialogWithoutAChoiceKeepsThePrinter)
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
 }
 
-// The pictures of one page of a class set, by gallery index, told from where each was drawn:
-// [row][0 left, 1 right][cell], -1 where nothing was drawn.
-using Celle = std::array<std::array<std::array<int, 15>, 2>, 4>;
-Celle celleDellaPagina(const std::vector<Op> &ops, const Galleria &galleria)
+// The pages of a recorded class set: the gallery index of every picture in drawing order (-2
+// for a picture not the gallery's), the number of lines, the last text and its height.
+struct PaginaSerie
 {
-    Celle celle;
-    for (auto &riga : celle)
-        for (auto &lato : riga)
-            lato.fill(-1);
-    for (const Op &op : ops) {
-        if (op.tipo != TipoOp::Immagine)
-            continue;
-        const bool destra = op.x1 >= 6000;
-        const int riga = static_cast<int>(op.y1 - 2200) / 3500;
-        const int cella = static_cast<int>(op.x1 - (destra ? 6830 : 830)) / 800
-            + 5 * (static_cast<int>(op.y1 - 2200 - 3500 * riga) / 950);
-        int indice = -2; // a picture the gallery does not have
-        for (int g = Galleria::figuraVuota; g <= Galleria::ultimaFiguraElemento; ++g)
-            if (op.figura.cacheKey() == galleria.perStampa(g).cacheKey())
-                indice = g;
-        celle.at(riga).at(destra).at(cella) = indice;
-    }
-    return celle;
-}
+    std::vector<int> figure;
+    int linee = 0;
+    QString segno;
+    double ySegno = 0;
+};
 
-// Each row holds a set, or an exercise, as the "VISUALIZZA" presses of the kind make them.
-void secondoLeRegole(const Celle &celle, Tipo tipo, int pagina)
+std::vector<PaginaSerie> pagineSerie(const std::vector<Op> &ops, const Galleria &galleria)
 {
-    for (int r = 0; r < 4; ++r) {
-        const auto &sinistra = celle[r][0];
-        const auto &destra = celle[r][1];
-        const int figura = *std::max_element(sinistra.begin(), sinistra.end());
-        EXPECT_GE(figura, 1) << "pagina " << pagina << " riga " << r;
-        const auto n = std::count(sinistra.begin(), sinistra.end(), figura);
-        EXPECT_EQ(std::count(sinistra.begin(), sinistra.end(), Galleria::figuraVuota), 15 - n);
-        if (tipo == Tipo::Disegno) {
-            EXPECT_TRUE(n >= 2 && n <= 10) << "pagina " << pagina << " riga " << r << ": " << n;
-            EXPECT_EQ(std::count(destra.begin(), destra.end(), -1), 15);
-            continue;
-        }
-        EXPECT_TRUE(n >= 3 && n <= 9) << "pagina " << pagina << " riga " << r << ": " << n;
-        const auto m = std::count(destra.begin(), destra.end(), figura);
-        EXPECT_TRUE(m >= 3 && m <= n) << "pagina " << pagina << " riga " << r << ": " << m;
-        for (int k = 0; k < 15; ++k)
-            EXPECT_EQ(destra[k], k < m ? figura : Galleria::figuraVuota)
-                << "pagina " << pagina << " riga " << r << " cella " << k;
+    std::vector<PaginaSerie> pagine(1);
+    for (const Op &op : ops) {
+        if (op.tipo == TipoOp::Pagina)
+            pagine.emplace_back();
+        PaginaSerie &p = pagine.back();
+        p.linee += op.tipo == TipoOp::Linea;
+        p.ySegno = op.tipo == TipoOp::Posizione ? op.y1 : p.ySegno;
+        p.segno = op.tipo == TipoOp::Riga ? op.testo : p.segno;
+        if (op.tipo == TipoOp::Immagine)
+            p.figure.push_back(-2);
+        for (int g = Galleria::figuraVuota; g <= Galleria::ultimaFiguraElemento; ++g)
+            if (op.tipo == TipoOp::Immagine && op.figura.cacheKey() == galleria.perStampa(g).cacheKey())
+                p.figure.back() = g;
     }
+    return pagine;
 }
 
 TEST_P(PaginaRegistrata, AClassSetIsOneDocumentOfDifferentMarkedPagesByTheKindsRules)
 {
     // Only the first set is made: a class set needs nothing of the sheet on screen.
     const Aspetto prima = aspetto();
-    // "Annulla" sends nothing.
     ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Annulla")));
     EXPECT_TRUE(prova.stampanti.documenti.empty());
 
     ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Stampa")));
     EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
     ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
-    EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
     const SuperficieRegistrata &documento = *prova.stampanti.documenti[0].superficie;
     EXPECT_FALSE(documento.annullato());
     EXPECT_EQ(documento.conta(TipoOp::Fine), 1);
     EXPECT_TRUE(aspetto() == prima);
 
-    // Page by page: the heading, the boxes, the pictures and the mark at the foot.
-    std::vector<std::vector<Op>> pagine(1);
-    for (const Op &op : documento.operazioni()) {
-        if (op.tipo == TipoOp::Pagina)
-            pagine.emplace_back();
-        else if (op.tipo != TipoOp::Fine)
-            pagine.back().push_back(op);
-    }
+    const auto pagine = pagineSerie(documento.operazioni(), (*prova).galleria());
+    const long lati = testi(GetParam()).dueRiquadri ? 2 : 1;
     ASSERT_EQ(pagine.size(), 5u);
-    std::vector<Celle> viste;
     for (std::size_t i = 0; i < pagine.size(); ++i) {
-        const std::vector<Op> &ops = pagine[i];
-        ASSERT_GE(ops.size(), 6u);
-        EXPECT_EQ(ops[2].testo, QStringLiteral("Nome e Cognome   "));
-        EXPECT_EQ(ops[5].testo, QString::fromUtf8(testi(GetParam()).istruzione));
-        EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const Op &o) { return o.tipo == TipoOp::Linea; }), 32);
-        // The mark is the page's last line of text, below the last row of boxes.
-        const Op &segno = ops.back();
-        EXPECT_EQ(segno.testo, QStringLiteral("Scheda %1 di 5").arg(i + 1));
-        const auto posizione = std::find_if(ops.rbegin(), ops.rend(), [](const Op &o) {
-            return o.tipo == TipoOp::Posizione;
-        });
-        EXPECT_GT(posizione->y1, 15600);
-        const Celle celle = celleDellaPagina(ops, (*prova).galleria());
-        secondoLeRegole(celle, GetParam(), static_cast<int>(i) + 1);
-        EXPECT_EQ(std::find(viste.begin(), viste.end(), celle), viste.end()) << "pagina " << i + 1;
-        viste.push_back(celle);
+        const PaginaSerie &p = pagine[i];
+        EXPECT_EQ(p.linee, 32);
+        EXPECT_EQ(p.segno, QStringLiteral("Scheda %1 di 5").arg(i + 1));
+        EXPECT_GT(p.ySegno, 15600) << "the mark stands below the last row";
+        EXPECT_EQ(std::count_if(pagine.begin(), pagine.end(), [&p](const auto &q) { return q.figure == p.figure; }), 1);
+        ASSERT_EQ(p.figure.size(), static_cast<std::size_t>(60 * lati));
+        // Each row as the kind's "VISUALIZZA" press makes it: left box, then right box.
+        for (auto sx = p.figure.begin(); sx != p.figure.end(); sx += 15 * lati) {
+            const auto dx = sx + 15;
+            const int f = *std::max_element(sx, sx + 15);
+            const auto n = std::count(sx, sx + 15, f);
+            EXPECT_EQ(std::count(sx, sx + 15, 0) + n, 15);
+            if (lati == 1) {
+                EXPECT_TRUE(f >= 1 && n >= 2 && n <= 10) << f << " x " << n;
+                continue;
+            }
+            const auto m = std::count(dx, dx + 15, f);
+            EXPECT_TRUE(f >= 1 && n >= 3 && n <= 9 && m >= 3 && m <= n) << f << ": " << n << ", " << m;
+            EXPECT_TRUE(std::all_of(dx, dx + m, [f](int g) { return g == f; })
+                        && std::all_of(dx + m, dx + 15, [](int g) { return g == 0; }));
+        }
     }
 }
 
