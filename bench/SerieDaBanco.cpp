@@ -2,6 +2,7 @@
 
 #include "comune/Contesto.h"
 #include "platform/SceltaFile.h"
+#include "platform/Stampanti.h"
 #include "worksheets/DialogoSerie.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
 
