@@ -1,7 +1,9 @@
 // Every action a user takes, through the real widgets, timed many times: the medians must stay
 // under a millisecond. Then a page of each worksheet kind drawn into a PDF through the printing
-// surface, and a check that nothing runs while nobody does anything.
+// surface, a class set saved and printed, and a check that nothing runs while nobody does
+// anything.
 #include "Misuratore.h"
+#include "SerieDaBanco.h"
 
 #include "comune/Contesto.h"
 #include "app/FrmInizio.h"
@@ -360,6 +362,7 @@ int main(int argc, char *argv[])
                                           banco.inizio.mnuTogli());
     passiScalatura(banco);
     const bool fluido = stampaSenzaFermarsi(banco);
+    const bool classe = serieDellaClasse(banco.contesto, banco.inizio.mnuAggiungi());
     const bool quieto = inattivo(banco);
-    return Misuratore::tuttiEntroObiettivo() && fluido && quieto ? 0 : 3;
+    return Misuratore::tuttiEntroObiettivo() && fluido && classe && quieto ? 0 : 3;
 }

@@ -41,6 +41,11 @@ bool SuperficieRegistrata::immagine(double xTwips, double yTwips, const QImage &
     return registra({Tipo::Immagine, xTwips, yTwips, 0, 0, 0, {}, figura});
 }
 
+bool SuperficieRegistrata::nuovaPagina()
+{
+    return registra({Tipo::Pagina, 0, 0, 0, 0, 0, {}, {}});
+}
+
 bool SuperficieRegistrata::fineDocumento()
 {
     return registra({Tipo::Fine, 0, 0, 0, 0, 0, {}, {}});

@@ -10,7 +10,7 @@
 class SuperficieRegistrata : public SuperficieStampa
 {
 public:
-    enum class Tipo { Carattere, Posizione, Riga, Spessore, Linea, Immagine, Fine };
+    enum class Tipo { Carattere, Posizione, Riga, Spessore, Linea, Immagine, Pagina, Fine };
 
     struct Operazione
     {
@@ -27,6 +27,7 @@ public:
     bool impostaSpessoreLinea(int punti) override;
     bool linea(double x1, double y1, double x2, double y2) override;
     bool immagine(double xTwips, double yTwips, const QImage &figura) override;
+    bool nuovaPagina() override;
     bool fineDocumento() override;
     void annulla() override;
 

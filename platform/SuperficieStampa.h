@@ -8,7 +8,7 @@
 // corner of the printable area, font sizes in points, line widths in printer dots.
 // Every operation reports whether the printer accepted it; after a failure the document is
 // abandoned with annulla(). The document opens with the first output and ends with
-// fineDocumento(), which releases exactly one page to the printer.
+// fineDocumento(), which releases it to the printer: one page, or as many as nuovaPagina() began.
 class SuperficieStampa
 {
 public:
@@ -27,6 +27,9 @@ public:
     // Called before anything is drawn: a paper whose printable area is smaller (Letter, a
     // printer with wide margins) gets the whole page scaled down to fit, rather than cut off.
     virtual void adatta(QSizeF estensioneTwips) { (void)estensioneTwips; }
+    // Ends the page drawn so far and begins the next one of the same document, with the same
+    // font size, line width and scaling. A surface that holds a single page refuses.
+    virtual bool nuovaPagina() { return false; }
     virtual bool fineDocumento() = 0;
     virtual void annulla() = 0;
 };

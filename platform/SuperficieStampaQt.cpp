@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPen>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -47,9 +48,16 @@ void SuperficieStampaQt::adatta(QSizeF estensioneTwips)
     const QSizeF area = m_scrittore->pageLayout().paintRect(QPageLayout::Inch).size() * Twips::perPollice;
     const double fattore = std::min(area.width() / estensioneTwips.width(),
                                     area.height() / estensioneTwips.height());
-    // The page is designed for A4; only a smaller printable area changes anything.
-    if (fattore < 1.0)
-        m_pittore.scale(fattore, fattore);
+    // The page is designed for A4; only a smaller printable area changes anything. Set, not
+    // added: every page of a document asks again, and the scaling must not pile up.
+    const double scala = std::min(fattore, 1.0);
+    m_pittore.setWorldTransform(QTransform::fromScale(scala, scala));
+}
+
+bool SuperficieStampaQt::nuovaPagina()
+{
+    // The painter stays active across the page break and keeps its font, pen and scaling.
+    return attiva() && m_scrittore->newPage();
 }
 
 double SuperficieStampaQt::inPunti(double twips) const

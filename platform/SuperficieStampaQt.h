@@ -13,7 +13,7 @@
 
 class QPdfWriter;
 
-// A printing surface that paints with QPainter on a one-page PDF kept in memory, laid out
+// A printing surface that paints with QPainter on a PDF kept in memory, laid out
 // like the printer's page (paper, printable area, resolution). fineDocumento() hands the
 // finished PDF to the delivery given at construction, which sends it to the printer and tells
 // whether the printer took it; nothing is written to disk.
@@ -34,6 +34,7 @@ public:
     bool linea(double x1, double y1, double x2, double y2) override;
     bool immagine(double xTwips, double yTwips, const QImage &figura) override;
     void adatta(QSizeF estensioneTwips) override;
+    bool nuovaPagina() override;
     bool fineDocumento() override;
     void annulla() override;
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in release mode and prints their tables: start-up against a minimal Qt
-# program, every user action, printing a page of each worksheet kind, idleness.
+# program, every user action, printing a page of each worksheet kind, a class set of 25 and 60
+# sheets saved and printed (time, peak memory, pauses of the interface thread), idleness.
 # Start-up is measured on a real X display: the current one, or a private Xvfb with openbox;
 # once with reading aloud off (the default) and once with it on (--voce).
 # Optional argument: how many launches of each program (default 21).

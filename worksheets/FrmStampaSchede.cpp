@@ -100,6 +100,7 @@ FrmStampaSchede::FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, 
     connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchede::Command2_Click);
     m_mnuStampante = creaVoceStampante(QStringLiteral("Seleziona stampante"));
     m_mnuSalvaPdf = creaVoceSalvaPdf(messaggioIncompleta);
+    m_mnuSerie = creaVoceSerie();
 
     setTabOrder(m_cmdInsieme[0], m_cmdFine);
     setTabOrder(m_cmdFine, m_command1);

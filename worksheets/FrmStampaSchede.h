@@ -33,6 +33,7 @@ public:
     QPushButton *Command2() const { return m_command2; }
     QAction *mnuStampante() const { return m_mnuStampante; }
     QAction *mnuSalvaPdf() const { return m_mnuSalvaPdf; }
+    QAction *mnuSerie() const { return m_mnuSerie; }
 
 private:
     void GeneraInsieme(int insieme);
@@ -50,4 +51,5 @@ private:
     QPushButton *m_command2 = nullptr;
     QAction *m_mnuStampante = nullptr;
     QAction *m_mnuSalvaPdf = nullptr;
+    QAction *m_mnuSerie = nullptr;
 };

@@ -129,6 +129,7 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
     connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchedeElementi::Command2_Click);
     m_mnuImpostazioneStampante = creaVoceStampante(QString::fromUtf8(diff.voceStampante));
     m_mnuSalvaPdf = creaVoceSalvaPdf(QString::fromUtf8(diff.messaggioIncompleta));
+    m_mnuSerie = creaVoceSerie();
 
     // The load.
     catturaProporzioni();

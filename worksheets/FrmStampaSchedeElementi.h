@@ -38,6 +38,7 @@ public:
     QPushButton *Command2() const { return m_command2; }
     QAction *mnuImpostazioneStampante() const { return m_mnuImpostazioneStampante; }
     QAction *mnuSalvaPdf() const { return m_mnuSalvaPdf; }
+    QAction *mnuSerie() const { return m_mnuSerie; }
 
 private:
     void generaEsercizio(int esercizio);
@@ -59,4 +60,5 @@ private:
     QPushButton *m_command2 = nullptr;
     QAction *m_mnuImpostazioneStampante = nullptr;
     QAction *m_mnuSalvaPdf = nullptr;
+    QAction *m_mnuSerie = nullptr;
 };

@@ -6,7 +6,9 @@
 #include "comune/ScalaturaModulo.h"
 #include "platform/PulsanteGrande.h"
 #include "worksheets/CasellaFigura.h"
+#include "worksheets/DialogoSerie.h"
 #include "worksheets/DialogoStampante.h"
+#include "worksheets/SerieSchede.h"
 #include "worksheets/StampaInCorso.h"
 #include "worksheets/SalvaScheda.h"
 #include "worksheets/StampaScheda.h"
@@ -29,6 +31,9 @@ const QString problemaStampa = QStringLiteral("Problema di stampa nella stampant
 // A server that takes seconds over a driverless printer's first job still prints; one that
 // never answers is given up after this.
 constexpr std::chrono::seconds tempoMassimoStampa{60};
+// Writing a file has no server to wait for; this only bounds a disk that stops answering.
+constexpr std::chrono::seconds tempoMassimoSalvataggio{600};
+const QString salvataggioInCorso = QStringLiteral("Salvataggio in corso…");
 const QColor coloreModulo(255, 192, 255);
 const QColor coloreTitolo(192, 0, 0);
 const QColor coloreRosa(255, 128, 255); // the graphical buttons
@@ -129,6 +134,77 @@ QAction *ModuloScheda::creaVoceSalvaPdf(const QString &messaggioIncompleta)
     return voce;
 }
 
+QAction *ModuloScheda::creaVoceSerie()
+{
+    QAction *voce = menuBar()->addAction(QStringLiteral("Schede per la classe…"));
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
+    connect(voce, &QAction::triggered, this, &ModuloScheda::apriDialogoSerie);
+    return voce;
+}
+
+void ModuloScheda::apriDialogoSerie()
+{
+    if (m_stampaInCorso)
+        return;
+    auto *dialogo = new DialogoSerie(this);
+    dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogo, &QDialog::finished, this, [this, dialogo] {
+        switch (dialogo->scelta()) {
+        case DialogoSerie::Scelta::Stampa:
+            stampaSerie(dialogo->quante());
+            break;
+        case DialogoSerie::Scelta::SalvaPdf:
+            salvaSerie(dialogo->quante());
+            break;
+        case DialogoSerie::Scelta::Annulla:
+            break;
+        }
+    });
+    dialogo->open();
+}
+
+std::vector<ContenutoPagina> ModuloScheda::pagineSerie(int quante) const
+{
+    // The pages share the gallery's pictures: a set of sixty holds no more images than one.
+    std::vector<ContenutoPagina> pagine;
+    for (const ModelloScheda &scheda :
+         SerieSchede::genera(m_modello.tipo(), quante, m_contesto.casuale(), m_contesto.orologio()))
+        pagine.push_back(scheda.contenutoPagina(m_contesto.galleria()));
+    return pagine;
+}
+
+void ModuloScheda::stampaSerie(int quante)
+{
+    if (m_stampaInCorso)
+        return;
+    inSottofondo(
+        StampaInCorso::testoStampa, tempoMassimoStampa,
+        [&stampanti = m_contesto.stampanti(), stampante = m_contesto.stampanteCorrente(),
+         pagine = pagineSerie(quante)] {
+            return StampaScheda::stampaSerie(stampanti, stampante, pagine)
+                    == StampaScheda::Esito::Stampata
+                ? QString()
+                : problemaStampa;
+        },
+        problemaStampa);
+}
+
+void ModuloScheda::salvaSerie(int quante)
+{
+    if (m_stampaInCorso)
+        return;
+    const QString percorso = SalvaScheda(m_contesto).percorsoSerie(this, m_modello.tipo());
+    if (percorso.isEmpty())
+        return;
+    // Cancelling a save is the teacher's own choice: nothing is written and nothing is said.
+    inSottofondo(
+        salvataggioInCorso, tempoMassimoSalvataggio,
+        [percorso, pagine = pagineSerie(quante)] {
+            return SalvaScheda::scriviSerie(percorso, pagine).messaggio;
+        },
+        QString());
+}
+
 void ModuloScheda::catturaProporzioni()
 {
     m_scalatura->cattura();
@@ -162,34 +238,49 @@ void ModuloScheda::stampaPagina(const QString &messaggioIncompleta)
         return;
     }
 
-    // Every exchange with the printers happens on a worker; the form only waits, painted.
-    m_interruzione = std::make_shared<Interruzione>(tempoMassimoStampa);
-    m_stampaInCorso = new StampaInCorso(this, m_interruzione);
+    inSottofondo(
+        StampaInCorso::testoStampa, tempoMassimoStampa,
+        [&stampanti = m_contesto.stampanti(), stampante = m_contesto.stampanteCorrente(),
+         pagina = contenutoPagina()] {
+            return StampaScheda::stampa(stampanti, stampante, pagina) == StampaScheda::Esito::Stampata
+                ? QString()
+                : problemaStampa;
+        },
+        problemaStampa);
+}
+
+void ModuloScheda::inSottofondo(const QString &attesa, std::chrono::seconds limite, Lavoro lavoro,
+                                const QString &seAnnullata)
+{
+    // Every exchange with the printers, and every page drawn, happens on a worker; the form
+    // only waits, painted.
+    m_interruzione = std::make_shared<Interruzione>(limite);
+    m_stampaInCorso = new StampaInCorso(this, m_interruzione, attesa);
     StampaInCorso *corsa = m_stampaInCorso;
-    connect(corsa, &StampaInCorso::annullata, this, [this] { concludiStampa(false); });
+    connect(corsa, &StampaInCorso::annullata, this,
+            [this, seAnnullata] { concludiStampa(seAnnullata); });
     InSottofondo::esegui(
         corsa,
-        [&stampanti = m_contesto.stampanti(), interruzione = m_interruzione,
-         stampante = m_contesto.stampanteCorrente(), pagina = contenutoPagina()] {
+        [interruzione = m_interruzione, lavoro = std::move(lavoro)] {
             const Interruzione::Ambito ambito(*interruzione);
-            return StampaScheda::stampa(stampanti, stampante, pagina);
+            return lavoro();
         },
-        [this, corsa](StampaScheda::Esito esito) {
-            // A print given up with "Annulla" has been dealt with already.
+        [this, corsa](const QString &messaggio) {
+            // Work given up with "Annulla" has been dealt with already.
             if (m_stampaInCorso == corsa)
-                concludiStampa(esito == StampaScheda::Esito::Stampata);
+                concludiStampa(messaggio);
         });
 }
 
-void ModuloScheda::concludiStampa(bool riuscita)
+void ModuloScheda::concludiStampa(const QString &messaggio)
 {
     StampaInCorso *corsa = m_stampaInCorso;
     m_stampaInCorso = nullptr;
     corsa->termina();
     corsa->deleteLater();
     m_interruzione.reset();
-    if (!riuscita)
-        m_contesto.avvisi().mostra(this, problemaStampa);
+    if (!messaggio.isEmpty())
+        m_contesto.avvisi().mostra(this, messaggio);
     Q_EMIT stampaConclusa();
 }
 

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QSizeF>
 #include <QStringList>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,7 +43,8 @@ public:
 
     ~ModuloScheda() override;
 
-    // Whether a page of this form is on its way to the printer; the form takes no input then.
+    // Whether a page of this form is on its way to the printer, or a class set to its file;
+    // the form takes no input then.
     bool stampaInCorso() const;
     // The window that comes up when the printer is slow to answer, while it is up.
     QWidget *finestraStampaInCorso() const;
@@ -49,7 +52,8 @@ public:
 Q_SIGNALS:
     // The form is closing and asks for the start screen to come back to the front.
     void tornaInizio();
-    // A press of "STAMPA" has been dealt with: printed, failed, cancelled or refused.
+    // A press of "STAMPA", or a class set, has been dealt with: printed or saved, failed,
+    // cancelled or refused.
     void stampaConclusa();
 
 protected:
@@ -72,6 +76,9 @@ protected:
     // "Salva come PDF…", beside the printer entry; it answers an unfinished worksheet as
     // "STAMPA" does.
     QAction *creaVoceSalvaPdf(const QString &messaggioIncompleta);
+    // "Schede per la classe…", beside "Salva come PDF…": a set of different worksheets of this
+    // kind, printed as one job or saved as one PDF. The worksheet on screen stays as it is.
+    QAction *creaVoceSerie();
 
     // The load's first step, then the form's own start; finally sized and set to open maximized.
     void catturaProporzioni();
@@ -84,7 +91,18 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void concludiStampa(bool riuscita);
+    // Runs lavoro on a worker while the form waits, painted but deaf, behind a window that says
+    // attesa if it takes long; lavoro answers the message for the user, empty when all went
+    // well. "Annulla" in that window gives the work up and shows seAnnullata, if anything.
+    using Lavoro = std::function<QString()>;
+    void inSottofondo(const QString &attesa, std::chrono::seconds limite, Lavoro lavoro,
+                      const QString &seAnnullata);
+    void concludiStampa(const QString &messaggio);
+    void apriDialogoSerie();
+    // quante different worksheets of this kind, drawn afresh, as the pages they print.
+    std::vector<ContenutoPagina> pagineSerie(int quante) const;
+    void stampaSerie(int quante);
+    void salvaSerie(int quante);
 
     Contesto &m_contesto;
     DialogoStampante &m_dialogoStampante;

@@ -1,5 +1,6 @@
 #include "worksheets/PaginaScheda.h"
 
+#include "platform/Interruzione.h"
 #include "platform/SuperficieStampa.h"
 
 double PaginaScheda::alto(int riga)
@@ -19,10 +20,15 @@ QPointF PaginaScheda::angoloCella(Lato lato, int riga, int cella)
             alto(riga) + margineCellaY + passoCellaY * (cella / 5)};
 }
 
-bool PaginaScheda::intestazione(SuperficieStampa &s, const QString &istruzione)
+QSizeF PaginaScheda::estensione(bool conSegno)
 {
-    // The right edge of the right-hand boxes and the bottom of the last row.
-    s.adatta(QSizeF(destroX + larghezzaRiquadro, alto(3) + altezzaRiquadro));
+    // The right edge of the right-hand boxes and the bottom of the last row, or of the mark.
+    return {destroX + larghezzaRiquadro, conSegno ? fondoSegno : alto(3) + altezzaRiquadro};
+}
+
+bool PaginaScheda::intestazione(SuperficieStampa &s, const QString &istruzione, bool conSegno)
+{
+    s.adatta(estensione(conSegno));
     return s.impostaPosizione(nomeX, nomeY) && s.impostaDimensioneCarattere(nomePunti)
         && s.stampaRiga(testoNome) && s.impostaPosizione(istruzioneX, istruzioneY)
         && s.impostaDimensioneCarattere(istruzionePunti) && s.stampaRiga(istruzione);
@@ -51,6 +57,35 @@ bool PaginaScheda::figure(SuperficieStampa &s, Lato lato, int riga,
 
 bool PaginaScheda::corpo(SuperficieStampa &s, const ContenutoPagina &pagina)
 {
+    return righe(s, pagina) && s.fineDocumento();
+}
+
+QString PaginaScheda::testoSegno(int numero, int totale)
+{
+    return QStringLiteral("Scheda %1 di %2").arg(numero).arg(totale);
+}
+
+bool PaginaScheda::serie(SuperficieStampa &s, const std::vector<ContenutoPagina> &pagine)
+{
+    const int totale = static_cast<int>(pagine.size());
+    const Interruzione *interruzione = Interruzione::attiva();
+    const auto interrotta = [interruzione] { return interruzione && !interruzione->continua(); };
+    for (int i = 0; i < totale; ++i) {
+        if (interrotta())
+            return false;
+        const ContenutoPagina &pagina = pagine[static_cast<std::size_t>(i)];
+        const bool disegnata = (i == 0 || s.nuovaPagina())
+            && intestazione(s, pagina.istruzione, true) && righe(s, pagina)
+            && s.impostaPosizione(segnoX, segnoY) && s.impostaDimensioneCarattere(segnoPunti)
+            && s.stampaRiga(testoSegno(i + 1, totale));
+        if (!disegnata)
+            return false;
+    }
+    return totale > 0 && !interrotta() && s.fineDocumento();
+}
+
+bool PaginaScheda::righe(SuperficieStampa &s, const ContenutoPagina &pagina)
+{
     if (!s.impostaSpessoreLinea(spessoreLinea))
         return false;
     for (int riga = 0; riga < ContenutoPagina::righe; ++riga) {
@@ -64,5 +99,5 @@ bool PaginaScheda::corpo(SuperficieStampa &s, const ContenutoPagina &pagina)
         if (!ok)
             return false;
     }
-    return s.fineDocumento();
+    return true;
 }

@@ -3,7 +3,9 @@
 #include "worksheets/ContenutoPagina.h"
 
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
+#include <vector>
 
 class SuperficieStampa;
 
@@ -25,6 +27,11 @@ public:
     static constexpr double margineCellaY = 200;
     static constexpr double passoCellaX = 800, passoCellaY = 950;
 
+    // The foot of a class set's page, under the last right-hand box: "Scheda 3 di 25", small.
+    static constexpr double segnoX = 9400, segnoY = 15800, segnoPunti = 8;
+    // How far the mark's line reaches down: the page of a set is fitted to the paper with it.
+    static constexpr double fondoSegno = 16100;
+
     static inline const QString testoNome = QStringLiteral("Nome e Cognome   ");
 
     // Top edge of row riga (0..3).
@@ -33,14 +40,26 @@ public:
     // Top-left corner of the picture in cell (0..14) of a box.
     static QPointF angoloCella(Lato lato, int riga, int cella);
 
+    // How far the drawing reaches from the printable area's corner, with or without the mark.
+    static QSizeF estensione(bool conSegno);
+
     // The heading: the name line and the instruction line. False at the first operation the
     // printer refused; what was already drawn stays on the page.
-    static bool intestazione(SuperficieStampa &superficie, const QString &istruzione);
+    static bool intestazione(SuperficieStampa &superficie, const QString &istruzione,
+                             bool conSegno = false);
     // The line width, the four rows of boxes with their pictures in the kind's order, and the
     // end of the document. False at the first operation the printer refused.
     static bool corpo(SuperficieStampa &superficie, const ContenutoPagina &pagina);
 
+    static QString testoSegno(int numero, int totale);
+    // A class set in one document: page after page, each the very page "STAMPA" prints plus
+    // its mark, then the end of the document. Each page is drawn and let go before the next.
+    // False at the first operation the printer refused, or when the thread's interruption
+    // gives up the work between two pages; the caller then abandons the document.
+    static bool serie(SuperficieStampa &superficie, const std::vector<ContenutoPagina> &pagine);
+
 private:
+    static bool righe(SuperficieStampa &superficie, const ContenutoPagina &pagina);
     static bool riquadro(SuperficieStampa &superficie, Lato lato, int riga);
     static bool figure(SuperficieStampa &superficie, Lato lato, int riga,
                        const ContenutoPagina::Riquadro &celle);

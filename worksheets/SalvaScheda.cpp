@@ -3,6 +3,7 @@
 #include "comune/Contesto.h"
 #include "platform/Avvisi.h"
 #include "platform/FilePdf.h"
+#include "platform/Interruzione.h"
 #include "platform/Orologio.h"
 #include "platform/SceltaFile.h"
 #include "platform/SuperficieStampa.h"
@@ -16,6 +17,7 @@
 namespace {
 
 const QString titoloDialogo = QStringLiteral("Salva la scheda come PDF");
+const QString titoloDialogoSerie = QStringLiteral("Salva le schede per la classe come PDF");
 const QString filtroPdf = QStringLiteral("Documenti PDF (*.pdf)");
 
 QString nomeTipo(ModelloScheda::Tipo tipo)
@@ -54,6 +56,34 @@ SalvaScheda::SalvaScheda(Contesto &contesto)
 QString SalvaScheda::nomeProposto(ModelloScheda::Tipo tipo, QDate giorno)
 {
     return QStringLiteral("scheda-%1-%2.pdf").arg(nomeTipo(tipo), giorno.toString(Qt::ISODate));
+}
+
+QString SalvaScheda::nomePropostoSerie(ModelloScheda::Tipo tipo, QDate giorno)
+{
+    return QStringLiteral("schede-%1-classe-%2.pdf").arg(nomeTipo(tipo), giorno.toString(Qt::ISODate));
+}
+
+QString SalvaScheda::percorsoSerie(QWidget *genitore, ModelloScheda::Tipo tipo)
+{
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString proposta
+        = QDir(documenti).filePath(nomePropostoSerie(tipo, m_contesto.orologio().oggi()));
+    return m_contesto.sceltaFile().percorsoPerSalvare(genitore, titoloDialogoSerie, proposta,
+                                                      filtroPdf);
+}
+
+SalvaScheda::EsitoSerie SalvaScheda::scriviSerie(const QString &percorso,
+                                                 const std::vector<ContenutoPagina> &pagine)
+{
+    FilePdf file(percorso);
+    const auto documento = file.apriDocumento(QFileInfo(percorso).completeBaseName());
+    if (PaginaScheda::serie(*documento, pagine))
+        return {Esito::Salvata, {}};
+    documento->annulla();
+    const Interruzione *interruzione = Interruzione::attiva();
+    if (file.esito() == FilePdf::Esito::DaScrivere && interruzione && interruzione->annullata())
+        return {Esito::Annullata, {}};
+    return {Esito::Fallita, messaggioErrore(file)};
 }
 
 SalvaScheda::Esito SalvaScheda::salva(QWidget *genitore, const ModelloScheda &modello,

@@ -11,9 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-StampaInCorso::StampaInCorso(QWidget *modulo, std::shared_ptr<Interruzione> interruzione)
+StampaInCorso::StampaInCorso(QWidget *modulo, std::shared_ptr<Interruzione> interruzione,
+                             const QString &testo)
     : QObject(modulo)
     , m_modulo(modulo)
+    , m_testo(testo)
     , m_interruzione(std::move(interruzione))
 {
     qApp->installEventFilter(this);
@@ -91,7 +93,7 @@ void StampaInCorso::mostraFinestra()
     finestra->setWindowModality(Qt::ApplicationModal);
     finestra->setObjectName(QStringLiteral("StampaInCorso"));
 
-    auto *testo = new QLabel(QStringLiteral("Stampa in corso…"), finestra);
+    auto *testo = new QLabel(m_testo, finestra);
     testo->setFont(Aspetto::arial(12));
     auto *barra = new QProgressBar(finestra);
     barra->setRange(0, 0); // no measure of how far the printer has got: just alive

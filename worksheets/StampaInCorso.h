@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QTimer>
 #include <memory>
 
@@ -20,7 +21,11 @@ class StampaInCorso : public QObject
 public:
     static constexpr int attesaPrimaDellaFinestraMs = 500;
 
-    StampaInCorso(QWidget *modulo, std::shared_ptr<Interruzione> interruzione);
+    static inline const QString testoStampa = QStringLiteral("Stampa in corso…");
+
+    // testo: what the window says is going on.
+    StampaInCorso(QWidget *modulo, std::shared_ptr<Interruzione> interruzione,
+                  const QString &testo = testoStampa);
     ~StampaInCorso() override;
 
     // The modal window, once it has come up.
@@ -41,6 +46,7 @@ private:
     bool delModulo(QObject *oggetto) const;
 
     QPointer<QWidget> m_modulo;
+    QString m_testo;
     std::shared_ptr<Interruzione> m_interruzione;
     QTimer m_attesa;
     QPointer<QDialog> m_finestra;

@@ -22,3 +22,15 @@ StampaScheda::Esito StampaScheda::stampa(Stampanti &stampanti, const QString &st
     }
     return intestazioneRiuscita ? Esito::Stampata : Esito::Fallita;
 }
+
+StampaScheda::Esito StampaScheda::stampaSerie(Stampanti &stampanti, const QString &stampante,
+                                              const std::vector<ContenutoPagina> &pagine)
+{
+    auto documento = stampanti.apriDocumento(stampante);
+    if (!documento)
+        return Esito::Fallita;
+    if (PaginaScheda::serie(*documento, pagine))
+        return Esito::Stampata;
+    documento->annulla();
+    return Esito::Fallita;
+}

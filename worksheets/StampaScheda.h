@@ -2,6 +2,8 @@
 
 #include "worksheets/ContenutoPagina.h"
 
+#include <vector>
+
 class Stampanti;
 
 // Prints one worksheet page on a printer: the heading, the four rows of boxes with their
@@ -14,4 +16,8 @@ public:
 
     static Esito stampa(Stampanti &stampanti, const QString &stampante,
                         const ContenutoPagina &pagina);
+    // A class set as one job: all its pages or nothing at all, whether the printer fails or
+    // the user gives it up halfway.
+    static Esito stampaSerie(Stampanti &stampanti, const QString &stampante,
+                             const std::vector<ContenutoPagina> &pagine);
 };

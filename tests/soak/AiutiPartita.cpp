@@ -3,6 +3,7 @@
 #include "app/FrmAutore.h"
 #include "app/FrmInizio.h"
 #include "exercises/FrmOperativo.h"
+#include "worksheets/DialogoSerie.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
 #include "worksheets/FrmStampante.h"
@@ -84,7 +85,10 @@ int rango(const QWidget *w)
         return 6;
     if (qobject_cast<const QMenu *>(w))
         return 7;
-    return 8;
+    // One per worksheet form may be up at a time: each blocks only its own form.
+    if (qobject_cast<const DialogoSerie *>(w))
+        return 8;
+    return 9;
 }
 
 } // namespace soak

@@ -96,6 +96,7 @@ void Partita::ricorda()
         m.messaggi = m_avvisi.messaggi.size();
         m.aperture = m_stampanti->aperture();
         m_forseAnnullata = false;
+        m_forseSerie = false;
     }
     const auto aperte = schede();
     for (std::size_t t = 0; t < 3; ++t) {
@@ -175,7 +176,7 @@ std::string Partita::controllaFinestre() const
         if (w->objectName() == QStringLiteral("StampaInCorso") && stampaInVolo())
             continue;
         const int r = rango(w);
-        if (r == 8 && w->windowType() != Qt::Popup)
+        if (r == 9 && w->windowType() != Qt::Popup)
             return "finestra inattesa aperta: " + nomeWidget(w);
         if (r <= 6 && ++perTipo[r] > 1)
             return "due finestre dello stesso modulo aperte: " + nomeWidget(w);
@@ -525,7 +526,7 @@ std::string Partita::controllaStampe() const
             return "\"Problema di stampa\" senza nessuna stampa";
         return {};
     }
-    if (std::none_of(aperte.begin(), aperte.end(), tuttiMostrati))
+    if (std::none_of(aperte.begin(), aperte.end(), tuttiMostrati) && !m_forseSerie)
         return "stampa di una scheda incompleta";
     const QString stampante = m_contesto->stampanteCorrente();
     // A withdrawn page says so once, whatever the printer had made of it.
@@ -537,8 +538,10 @@ std::string Partita::controllaStampe() const
         if (const SuperficieRegistrata *foglio = m_stampanti->ultimaRegistrata()) {
             const auto &op = foglio->operazioni();
             const int figure = foglio->conta(SuperficieRegistrata::Tipo::Immagine);
+            const int pagine = foglio->conta(SuperficieRegistrata::Tipo::Pagina) + 1;
             if (foglio->annullato() || op.empty() || op.back().tipo != SuperficieRegistrata::Tipo::Fine
-                || foglio->conta(SuperficieRegistrata::Tipo::Linea) != 32 || (figure != 60 && figure != 120))
+                || foglio->conta(SuperficieRegistrata::Tipo::Linea) != 32 * pagine
+                || (figure != 60 * pagine && figure != 120 * pagine) || (pagine > 1 && !m_forseSerie))
                 return "pagina incompleta su " + testo(stampante);
         }
     } else if (problemi != aperture) {

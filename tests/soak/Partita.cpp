@@ -9,6 +9,7 @@
 #include "platform/StampantiSistema.h"
 #include "support/CupsPrivato.h"
 #include "worksheets/DialogoStampante.h"
+#include "worksheets/DialogoSerie.h"
 #include "worksheets/FrmStampante.h"
 
 #include <QApplication>
@@ -124,6 +125,11 @@ bool Partita::eventFilter(QObject *o, QEvent *e)
     if (auto *w = qobject_cast<QWidget *>(o); w && w->window()->objectName() == QStringLiteral("StampaInCorso")
         && (e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::KeyPress))
         m_forseAnnullata = true;
+    // A class-set dialog answered with "Stampa" or "Salva come PDF…": what follows may be a set.
+    if (auto *dialogo = qobject_cast<DialogoSerie *>(o); dialogo && e->type() == QEvent::Show)
+        connect(dialogo, &QDialog::finished, this, [this, dialogo] {
+            m_forseSerie = m_forseSerie || dialogo->scelta() != DialogoSerie::Scelta::Annulla;
+        });
     switch (e->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

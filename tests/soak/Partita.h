@@ -192,6 +192,9 @@ private:
     std::string m_guastoInVolo;
     // The run has pressed something on the window of a page on its way.
     bool m_forseAnnullata = false;
+    // A class-set dialog has sent its set on its way: what prints is a set of sheets, made
+    // whatever the sheet on screen holds.
+    bool m_forseSerie = false;
     std::string controllaFine() const;
     void ricorda();
     std::array<ModuloScheda *, 3> schede() const;

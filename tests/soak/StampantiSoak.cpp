@@ -27,6 +27,7 @@ public:
     bool impostaSpessoreLinea(int p) override { return m_s->impostaSpessoreLinea(p); }
     bool linea(double a, double b, double c, double d) override { return m_s->linea(a, b, c, d); }
     bool immagine(double x, double y, const QImage &f) override { return m_s->immagine(x, y, f); }
+    bool nuovaPagina() override { return m_s->nuovaPagina(); }
     bool fineDocumento() override
     {
         const bool ok = m_s->fineDocumento();

@@ -1,6 +1,7 @@
 #include "support/Schede.h"
 
 #include "support/GeneratoreFinto.h"
+#include "worksheets/DialogoSerie.h"
 #include "worksheets/DialogoStampante.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -205,6 +207,29 @@ bool premiVoce(ModuloScheda &modulo, const QString &testo)
         }
     }
     return false;
+}
+
+bool serieDalMenu(ModuloScheda &modulo, int quante, const QString &testo, bool attendi)
+{
+    if (!premiVoce(modulo, QStringLiteral("Schede per la classe…")))
+        return false;
+    // A dialog answered before may still wait for its deletion, hidden.
+    DialogoSerie *dialogo = nullptr;
+    for (auto *d : modulo.findChildren<DialogoSerie *>())
+        if (d->isVisible())
+            dialogo = d;
+    if (!dialogo)
+        return false;
+    QSpinBox *numero = dialogo->numero();
+    numero->selectAll();
+    QTest::keyClicks(numero, QString::number(quante));
+    QPushButton *p = pulsante(dialogo, testo);
+    if (!p)
+        return false;
+    QTest::mouseClick(p, Qt::LeftButton);
+    if (attendi)
+        attendiStampa(&modulo);
+    return true;
 }
 
 bool dialogoDalMenu(ModuloScheda &modulo, DialogoStampante &dialogoStampante,

@@ -91,6 +91,11 @@ CasellaFigura *casella(const ModuloScheda &modulo, int esercizio, ModelloScheda:
 // bar has no such entry.
 bool premiVoce(ModuloScheda &modulo, const QString &testo);
 
+// Clicks "Schede per la classe…" on the form's menu bar, asks its dialog for quante worksheets
+// by typing the number, and presses the dialog's button with this caption. With attendi, waits
+// until the set has been printed or saved. False when the entry or the dialog is missing.
+bool serieDalMenu(ModuloScheda &modulo, int quante, const QString &pulsante, bool attendi = true);
+
 // Clicks the form's printer entry (the kind's own caption) on its menu bar; while the dialog it
 // opens is up, runs act() in it, then presses "C H I U D I". True when the dialog came up
 // modal and went back hidden.

@@ -3,6 +3,7 @@
 #include "platform/Stampanti.h"
 #include "platform/SuperficieRegistrata.h"
 
+#include <functional>
 #include <optional>
 
 #include <vector>
@@ -19,6 +20,8 @@ public:
     QString predefinitaDiSistema;
     // The operation number at which the next documents fail, if any.
     std::optional<int> falliscaDa;
+    // Runs on the printing thread each time a document begins another page.
+    std::function<void()> primaDiOgniPagina;
 
     // The documents opened so far, by printer name; each surface stays alive here.
     struct Documento

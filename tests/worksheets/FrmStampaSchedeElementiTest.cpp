@@ -98,7 +98,8 @@ TEST_P(ModuloElementi, OpensOnTheFirstHalfWithTheKindsTexts)
     for (const QAction *voce : modulo->menuBar()->actions())
         voci << voce->text();
     EXPECT_EQ(voci, QStringList({QString::fromUtf8(testi.voceMenu),
-                                 QStringLiteral("Salva come PDF…")}));
+                                 QStringLiteral("Salva come PDF…"),
+                                 QStringLiteral("Schede per la classe…")}));
     EXPECT_EQ(modulo->focusWidget(), modulo->CmdInsieme(1));
 
     EXPECT_TRUE(modulo->Frame3()->isVisible());

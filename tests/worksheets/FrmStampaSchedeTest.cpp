@@ -90,7 +90,8 @@ TEST_F(ModuloDisegno, FramesMenuAndFocusAreAsTheUserSeesThem)
     for (const QAction *voce : modulo->menuBar()->actions())
         voci << voce->text();
     EXPECT_EQ(voci, QStringList({QStringLiteral("Seleziona stampante"),
-                                 QStringLiteral("Salva come PDF…")}));
+                                 QStringLiteral("Salva come PDF…"),
+                                 QStringLiteral("Schede per la classe…")}));
 
     EXPECT_EQ(modulo->focusWidget(), modulo->CmdInsieme(1));
     const std::vector<QWidget *> attesi = {modulo->CmdInsieme(1), modulo->CmdFine(),

@@ -3,6 +3,7 @@
 #include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/ModelloScheda.h"
+#include "worksheets/SerieSchede.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -93,6 +94,32 @@ TEST_P(Modello, ThePreviewShowsWhatTheModelHolds)
     verifica("con quattro insiemi");
     Schede::premiInsieme(*modulo, 2);
     verifica("rigenerato il secondo");
+}
+
+// A class set never hands two children the same sheet: a draw equal to an earlier sheet is
+// made again, set by set as the presses make it.
+TEST_P(Modello, AClassSetDrawsASheetEqualToAnEarlierOneAgain)
+{
+    const ModelloScheda::Tipo tipo = Schede::tipoModello(GetParam());
+    // Sheets of one picture in slots 0, 1 and 2 of every set; the second draw repeats the first.
+    for (int figura : {4, 4, 9}) {
+        for (int e = 1; e <= 4; ++e) {
+            if (tipo == ModelloScheda::Tipo::Disegno)
+                Schede::accodaInsieme(prova.casuale, figura, ModelloScheda::basiDisegno[e - 1], {0, 1, 2});
+            else
+                Schede::accodaEsercizio(prova.casuale, figura, 15 * (e - 1), {0, 1, 2}, 2);
+        }
+    }
+    const std::vector<ModelloScheda> serie
+        = SerieSchede::genera(tipo, 2, (*prova).casuale(), (*prova).orologio());
+    EXPECT_EQ(prova.casuale.inCoda(), 0U);
+    ASSERT_EQ(serie.size(), 2u);
+    EXPECT_FALSE(SerieSchede::uguali(serie[0], serie[1]));
+    for (int e = 1; e <= 4; ++e) {
+        EXPECT_EQ(serie[0].figura(e, Insieme::Primo, 2), 4) << e;
+        EXPECT_EQ(serie[1].figura(e, Insieme::Primo, 2), 9) << e;
+        EXPECT_TRUE(serie[1].mostrato(e)) << e;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, Modello, ::testing::ValuesIn(Schede::tutti), Schede::nomeCaso);

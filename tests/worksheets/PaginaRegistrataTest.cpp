@@ -4,8 +4,13 @@
 #include "worksheets/CasellaFigura.h"
 #include "worksheets/FrmStampante.h"
 
+#include "platform/InSottofondo.h"
+
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 
 // The page each worksheet kind prints when its "STAMPA" button is pressed, as recorded by the
@@ -215,6 +220,105 @@ TEST_P(PaginaRegistrata, ClosingThePrinterDialogWithoutAChoiceKeepsThePrinter)
     premi(QStringLiteral("STAMPA"));
     ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
+}
+
+// The pages of a recorded class set: the gallery index of every picture in drawing order (-2
+// for a picture not the gallery's), the number of lines, the last text and its height.
+struct PaginaSerie
+{
+    std::vector<int> figure;
+    int linee = 0;
+    QString segno;
+    double ySegno = 0;
+};
+
+std::vector<PaginaSerie> pagineSerie(const std::vector<Op> &ops, const Galleria &galleria)
+{
+    std::vector<PaginaSerie> pagine(1);
+    for (const Op &op : ops) {
+        if (op.tipo == TipoOp::Pagina)
+            pagine.emplace_back();
+        PaginaSerie &p = pagine.back();
+        p.linee += op.tipo == TipoOp::Linea;
+        p.ySegno = op.tipo == TipoOp::Posizione ? op.y1 : p.ySegno;
+        p.segno = op.tipo == TipoOp::Riga ? op.testo : p.segno;
+        if (op.tipo == TipoOp::Immagine)
+            p.figure.push_back(-2);
+        for (int g = Galleria::figuraVuota; g <= Galleria::ultimaFiguraElemento; ++g)
+            if (op.tipo == TipoOp::Immagine && op.figura.cacheKey() == galleria.perStampa(g).cacheKey())
+                p.figure.back() = g;
+    }
+    return pagine;
+}
+
+TEST_P(PaginaRegistrata, AClassSetIsOneDocumentOfDifferentMarkedPagesByTheKindsRules)
+{
+    // Only the first set is made: a class set needs nothing of the sheet on screen.
+    const Aspetto prima = aspetto();
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Annulla")));
+    EXPECT_TRUE(prova.stampanti.documenti.empty());
+
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Stampa")));
+    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
+    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    const SuperficieRegistrata &documento = *prova.stampanti.documenti[0].superficie;
+    EXPECT_FALSE(documento.annullato());
+    EXPECT_EQ(documento.conta(TipoOp::Fine), 1);
+    EXPECT_TRUE(aspetto() == prima);
+
+    const auto pagine = pagineSerie(documento.operazioni(), (*prova).galleria());
+    const long lati = testi(GetParam()).dueRiquadri ? 2 : 1;
+    ASSERT_EQ(pagine.size(), 5u);
+    for (std::size_t i = 0; i < pagine.size(); ++i) {
+        const PaginaSerie &p = pagine[i];
+        EXPECT_EQ(p.linee, 32);
+        EXPECT_EQ(p.segno, QStringLiteral("Scheda %1 di 5").arg(i + 1));
+        EXPECT_GT(p.ySegno, 15600) << "the mark stands below the last row";
+        EXPECT_EQ(std::count_if(pagine.begin(), pagine.end(), [&p](const auto &q) { return q.figure == p.figure; }), 1);
+        ASSERT_EQ(p.figure.size(), static_cast<std::size_t>(60 * lati));
+        // Each row as the kind's "VISUALIZZA" press makes it: left box, then right box.
+        for (auto sx = p.figure.begin(); sx != p.figure.end(); sx += 15 * lati) {
+            const auto dx = sx + 15;
+            const int f = *std::max_element(sx, sx + 15);
+            const auto n = std::count(sx, sx + 15, f);
+            EXPECT_EQ(std::count(sx, sx + 15, 0) + n, 15);
+            if (lati == 1) {
+                EXPECT_TRUE(f >= 1 && n >= 2 && n <= 10) << f << " x " << n;
+                continue;
+            }
+            const auto m = std::count(dx, dx + 15, f);
+            EXPECT_TRUE(f >= 1 && n >= 3 && n <= 9 && m >= 3 && m <= n) << f << ": " << n << ", " << m;
+            EXPECT_TRUE(std::all_of(dx, dx + m, [f](int g) { return g == f; })
+                        && std::all_of(dx + m, dx + 15, [](int g) { return g == 0; }));
+        }
+    }
+}
+
+// "Annulla" in the window of a set on its way withdraws the whole job, not just what is left.
+TEST_P(PaginaRegistrata, AnnullaMidSetWithdrawsTheWholeJob)
+{
+    QSemaphore avanti;
+    // However the test ends, the worker goes on and is done before the printers go.
+    const auto libera = qScopeGuard([&avanti] {
+        avanti.release(5);
+        InSottofondo::attendiTutti();
+    });
+    prova.stampanti.primaDiOgniPagina = [&avanti] { avanti.tryAcquire(1, 60000); };
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Stampa"), false));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return modulo->finestraStampaInCorso(); }, 5000));
+    QTest::mouseClick(modulo->finestraStampaInCorso()->findChild<QPushButton *>(QStringLiteral("Annulla")),
+                      Qt::LeftButton);
+    EXPECT_FALSE(modulo->stampaInCorso());
+    EXPECT_EQ(prova.avvisi.messaggi,
+              QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
+
+    avanti.release(5);
+    InSottofondo::attendiTutti();
+    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    const SuperficieRegistrata &documento = *prova.stampanti.documenti[0].superficie;
+    EXPECT_TRUE(documento.annullato());
+    EXPECT_EQ(documento.conta(TipoOp::Fine), 0);
+    EXPECT_LT(documento.conta(TipoOp::Pagina), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, PaginaRegistrata,

@@ -74,6 +74,9 @@ QString suCarta(const SuperficieRegistrata &registrata)
             case TipoOp::Immagine:
                 carta.immagine(op.x1, op.y1, op.figura);
                 break;
+            case TipoOp::Pagina:
+                carta.nuovaPagina();
+                break;
             case TipoOp::Fine:
                 carta.fineDocumento();
                 break;
@@ -169,6 +172,28 @@ TEST_P(SalvaPdf, AnExistingFileIsReplacedWhole)
     EXPECT_TRUE(dati.startsWith("%PDF-"));
     EXPECT_FALSE(dati.contains("xxxxxxxx"));
     VerificaCornice::intestazione(percorso, QString::fromUtf8(testi(GetParam()).istruzione));
+}
+
+TEST_P(SalvaPdf, AClassSetIsOneFileOfMarkedPagesWithTheirTextAsText)
+{
+    const QString percorso = cartella.filePath(QStringLiteral("classe.pdf"));
+    prova.sceltaFile.risposta = percorso;
+    const std::vector<int> prima = contenuto(modulo->modello());
+
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, voceSalva));
+    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(prova.sceltaFile.proposte,
+              QStringList{QDir(documenti).filePath(
+                  QStringLiteral("schede-%1-classe-2026-12-09.pdf").arg(Schede::nome(GetParam())))});
+    EXPECT_EQ(fileNellaCartella(), QStringList{QStringLiteral("classe.pdf")});
+    EXPECT_EQ(contenuto(modulo->modello()), prima);
+
+    EXPECT_EQ(StrumentiPdf::pagine(percorso), 5);
+    const QString testo = StrumentiPdf::testo(percorso);
+    EXPECT_EQ(testo.count(QString::fromUtf8(testi(GetParam()).istruzione)), 5) << testo.toStdString();
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(testo.count(QStringLiteral("Scheda %1 di 5").arg(i)), 1) << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, SalvaPdf, ::testing::ValuesIn(Schede::tutti), Schede::nomeCaso);

@@ -278,6 +278,20 @@ TEST_P(StampaVera, TheMenuChoiceSendsTheNextPageToThatQueue)
     EXPECT_EQ(nuovi("A"), 0);
 }
 
+TEST_P(StampaVera, AClassSetIsOneJobOfAllItsPages)
+{
+    ASSERT_TRUE(Schede::serieDalMenu(*modulo, 3, QStringLiteral("Stampa")));
+    EXPECT_TRUE(programma->avvisi.messaggi.isEmpty())
+        << programma->avvisi.messaggi.join(u'|').toStdString();
+    const QString pdf = cups->attendiPdf(programma->stampanti.titoloLavoro());
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(nuovi("A"), 1);
+    EXPECT_EQ(StrumentiPdf::pagine(pdf), 3);
+    const QString testo = StrumentiPdf::testo(pdf);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(testo.count(QStringLiteral("Scheda %1 di 3").arg(i)), 1) << i;
+}
+
 INSTANTIATE_TEST_SUITE_P(Tipi, StampaVera,
                          ::testing::ValuesIn(Schede::tutti),
                          Schede::nomeCaso);
