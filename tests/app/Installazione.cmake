@@ -65,7 +65,7 @@ endif()
 
 # The speaking module, in the program's own library folder, where the installed program looks.
 file(GLOB_RECURSE moduli "${PREFISSO}/lib*/libtandorino_voce.so")
-if(NOT moduli MATCHES "/tandorino/libtandorino_voce.so$")
+if(NOT moduli MATCHES "/tandorino/moduli/libtandorino_voce.so$")
     message(FATAL_ERROR "the speaking module is not installed in a tandorino library folder: '${moduli}'")
 endif()
 
