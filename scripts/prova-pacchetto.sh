@@ -91,7 +91,7 @@ for p in tandorino qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher
 done
 
 # The test's sound card: speech-dispatcher speaks through ALSA, whose default device writes
-# every sample into a file instead of a loudspeaker.
+# every sample into a file instead of a loudspeaker (a new voce.raw.NNNN each time it opens).
 sed -i 's/^# *AudioOutputMethod .*/AudioOutputMethod "alsa"/' "$radice/etc/speech-dispatcher/speechd.conf"
 cat >"$radice/etc/asound.conf" <<'ALSA'
 pcm.!default {
@@ -103,9 +103,10 @@ pcm.!default {
 }
 ALSA
 chroot "$radice" useradd -m maestra
-suono="$radice/tmp/voce.raw"
-touch "$suono"
-chmod 666 "$suono"
+mkdir -m 700 "$radice/tmp/maestra"
+chroot "$radice" chown maestra:maestra /tmp/maestra
+: >"$radice/tmp/voce.raw"
+chmod 666 "$radice/tmp/voce.raw"
 
 echo "== Il programma installato, su uno schermo privato"
 Xvfb -displayfd 9 -screen 0 1366x768x24 -dpi 96 -nolisten tcp 9>"$tmp/display" >/dev/null 2>&1 &
@@ -120,7 +121,7 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 chroot --userspec=maestra:maestra "$radice" env -i HOME=/home/maestra USER=maestra \
-    PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/tmp \
+    PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/tmp/maestra \
     tandorino --voce >"$uscita/programma.log" 2>&1 &
 processi+=($!)
 
@@ -155,12 +156,15 @@ scheda=$(finestra '^VISUALIZZAZIONE SCHEDA')
 campioni=0
 for _ in $(seq 300); do
     # Samples that are not silence, 16 bits each.
-    campioni=$(od -An -v -td2 -w2 "$suono" | awk '$1 > 64 || $1 < -64 { n++ } END { print n + 0 }')
+    campioni=$(cat "$radice"/tmp/voce.raw* | od -An -v -td2 -w2 | awk '$1 > 64 || $1 < -64 { n++ } END { print n + 0 }')
     ((campioni > 10000)) && break
     sleep 0.1
 done
-((campioni > 10000)) && esito "voce" 0 "$(stat -c %s "$suono") byte di suono, $campioni campioni non silenziosi" ||
-    esito "voce" 1 "suono: $(stat -c %s "$suono") byte, $campioni campioni non silenziosi"
+byte=$(cat "$radice"/tmp/voce.raw* | wc -c)
+((campioni > 10000)) && esito "voce" 0 "$byte byte di suono, $campioni campioni non silenziosi" ||
+    esito "voce" 1 "suono: $byte byte, $campioni campioni non silenziosi"
+sleep 2 # the worksheet has taken its place
+scatta 02-scheda
 
 # "Salva come PDF…", onto a file that is already there.
 chroot "$radice" su maestra -c 'touch /home/maestra/esistente.pdf'
@@ -168,8 +172,8 @@ geometria "$scheda"
 clicca $((X + 200)) $((Y + 10))
 dialogo=$(finestra '^Salva la scheda come PDF')
 [[ -n "$dialogo" ]] || { esito "dialogo" 1 "il dialogo di salvataggio non si è aperto"; exit 1; }
-scatta 02-salva
-testo=$(leggi "$uscita/02-salva.png")
+scatta 03-salva
+testo=$(leggi "$uscita/03-salva.png")
 if grep -q "Annulla" <<<"$testo" && ! grep -qi "Cancel" <<<"$testo"; then
     esito "dialogo in italiano" 0 "$(grep -o 'Nome file\|File di tipo\|Cerca in\|Salva\|Annulla' <<<"$testo" | sort -u | tr '\n' ' ')"
 else
@@ -178,8 +182,8 @@ fi
 xdotool type --delay 20 "/home/maestra/esistente.pdf"
 xdotool key Return
 sleep 1
-scatta 03-sostituire
-testo=$(leggi "$uscita/03-sostituire.png")
+scatta 04-sostituire
+testo=$(leggi "$uscita/04-sostituire.png")
 if grep -q "esiste già" <<<"$testo"; then
     esito "domanda in italiano" 0 "$(grep -o '[^ ]* esiste già[^?]*?' <<<"$testo" | head -1)"
 else
