@@ -135,6 +135,8 @@ geometria() {
     info=$(xwininfo -id "$1")
     X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
     Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+    W=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    H=$(sed -n 's/^ *Height: *//p' <<<"$info")
 }
 clicca() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool click 1; sleep 0.3; }
 scatta() { sleep 1; import -window root "$uscita/$1.png"; }
@@ -166,6 +168,12 @@ byte=$(cat "$radice"/tmp/voce.raw* | wc -c)
 sleep 2 # the worksheet has taken its place
 scatta 02-scheda
 
+# The page is whole once its four exercises are made: VISUALIZZA 2°, 3°, 4° (their places in
+# twips of the worksheet's 11910 x 8430 design, under a menu bar of about 20 pixels).
+geometria "$scheda"
+for ty in 2722 3412 4117; do
+    clicca $((X + W * 10732 / 11910)) $((Y + 20 + (H - 20) * ty / 8430))
+done
 # "Salva come PDF…", onto a file that is already there.
 chroot "$radice" su maestra -c 'touch /home/maestra/esistente.pdf'
 geometria "$scheda"
