@@ -20,6 +20,9 @@ QString motivoErrore(const QString &motore, const QTextToSpeech &sintesi)
 {
     if (delSistema(motore) && QStandardPaths::findExecutable(QStringLiteral("speech-dispatcher")).isEmpty())
         return QObject::tr("Manca il servizio di sintesi vocale: installare il pacchetto speech-dispatcher.");
+    // The service answers but has no module that makes a voice.
+    if (delSistema(motore) && sintesi.errorReason() == QTextToSpeech::ErrorReason::Configuration)
+        return QObject::tr("Manca una voce italiana: installare il pacchetto speech-dispatcher-espeak-ng.");
     const QString dettaglio = sintesi.errorString();
     return QObject::tr("Il servizio di sintesi vocale non risponde%1. Chiudere e riaprire Tandorino; "
                        "se non basta, riavviare il computer.")
