@@ -182,8 +182,10 @@ dialogo=$(finestra '^Salva la scheda come PDF')
 [[ -n "$dialogo" ]] || { esito "dialogo" 1 "il dialogo di salvataggio non si è aperto"; exit 1; }
 scatta 03-salva
 testo=$(leggi "$uscita/03-salva.png")
-if grep -q "Annulla" <<<"$testo" && ! grep -qi "Cancel" <<<"$testo"; then
-    esito "dialogo in italiano" 0 "$(grep -o 'Nome file\|File di tipo\|Cerca in\|Salva\|Annulla' <<<"$testo" | sort -u | tr '\n' ' ')"
+# Qt's labels in Italian and none of the English ones (tesseract may misread a word or two).
+if grep -q "Nome del file" <<<"$testo" && grep -q "File di tipo" <<<"$testo" &&
+    ! grep -qE "File name|Files of type|Look in|Cancel" <<<"$testo"; then
+    esito "dialogo in italiano" 0 "$(grep -o 'Nome del file\|File di tipo\|Cerca in\|Salva\|Annulla' <<<"$testo" | sort -u | tr '\n' ' ')"
 else
     esito "dialogo in italiano" 1 "letto: $testo"
 fi
