@@ -141,7 +141,10 @@ geometria() {
 clicca() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool click 1; sleep 0.3; }
 scatta() { sleep 1; import -window root "$uscita/$1.png"; }
 # The words tesseract reads in a picture, on one line.
-leggi() { tesseract "$1" - -l ita 2>/dev/null | tr -s '\n' ' '; }
+leggi() {
+    convert "$1" -resize 200% "$tmp/ocr.png"
+    tesseract "$tmp/ocr.png" - -l ita 2>/dev/null | tr -s '\n' ' '
+}
 
 inizio=$(finestra '^BRISUOLA$')
 [[ -n "$inizio" ]] && esito "avvio" 0 "la schermata iniziale è comparsa" ||
@@ -193,7 +196,9 @@ xdotool type --delay 20 "/home/maestra/esistente.pdf"
 xdotool key Return
 sleep 1
 scatta 04-sostituire
-testo=$(leggi "$uscita/04-sostituire.png")
+# The question alone, in its own box: the active window.
+import -window "$(xdotool getactivewindow)" "$tmp/domanda.png"
+testo=$(leggi "$tmp/domanda.png")
 if grep -q "esiste già" <<<"$testo"; then
     esito "domanda in italiano" 0 "$(grep -o '[^ ]* esiste già[^?]*?' <<<"$testo" | head -1)"
 else
