@@ -2,6 +2,7 @@
 
 #include "comune/Contesto.h"
 #include "app/FrmInizio.h"
+#include "app/RigaDiComando.h"
 #include "comune/StatoEsercizio.h"
 #include "platform/Avvisi.h"
 #include "platform/GeneratoreCasuale.h"
@@ -110,8 +111,9 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
     StatoEsercizio esercizio;
     Contesto contesto(orologio, casuale, avvisi, stampanti, esercizio);
     DialogoStampante dialogoStampante(contesto);
-    // "--voce" starts with reading aloud on, as the desktop entry's second action does.
-    if (QCoreApplication::arguments().contains(QStringLiteral("--voce")))
+    // "--voce" starts with reading aloud on, as the desktop entry's second action does. main()
+    // has already turned away a command line that does not read.
+    if (RigaDiComando(QCoreApplication::arguments()).opzioni().voce)
         contesto.voce().accendi(true);
     contesto.impostaSchermoIntero(schermoIntero);
 

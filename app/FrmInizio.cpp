@@ -239,7 +239,7 @@ void FrmInizio::creaMenu()
     registraSenzaGeometria(m_mnuTogli, TipoControllo::VoceMenu);
     m_mnuInfo = menuBar()->addAction(QStringLiteral("About"));
     registraSenzaGeometria(m_mnuInfo, TipoControllo::VoceMenu);
-    new MenuVoce(*menuBar(), m_contesto.voce(), this);
+    new MenuVoce(*menuBar(), m_contesto.voce(), m_contesto.avvisi(), this);
 
     connect(m_mnuVuoto, &QAction::triggered, this, &FrmInizio::MnuVuoto_Click);
     connect(m_mnuAggiungi, &QAction::triggered, this, &FrmInizio::mnuAggiungi_Click);

@@ -1,16 +1,32 @@
 #include "platform/Parlatore.h"
 
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTextToSpeech>
 
 namespace {
 
-QString motivoErrore(const QTextToSpeech &sintesi)
+// What a teacher can do about each thing that keeps the system's engine (speech-dispatcher,
+// through Qt's plugin) from speaking: the Debian package to install, or that the service does
+// not answer. Other engines get the plain reason.
+const QString motoreDelSistema = QStringLiteral("speechd");
+
+bool delSistema(const QString &motore)
 {
+    return motore == motoreDelSistema;
+}
+
+QString motivoErrore(const QString &motore, const QTextToSpeech &sintesi)
+{
+    if (delSistema(motore) && QStandardPaths::findExecutable(QStringLiteral("speech-dispatcher")).isEmpty())
+        return QObject::tr("Manca il servizio di sintesi vocale: installare il pacchetto speech-dispatcher.");
+    // The service answers but has no module that makes a voice.
+    if (delSistema(motore) && sintesi.errorReason() == QTextToSpeech::ErrorReason::Configuration)
+        return QObject::tr("Manca una voce italiana: installare il pacchetto speech-dispatcher-espeak-ng.");
     const QString dettaglio = sintesi.errorString();
-    return dettaglio.isEmpty()
-        ? QObject::tr("Il servizio di sintesi vocale non risponde.")
-        : QObject::tr("Il servizio di sintesi vocale non risponde: %1").arg(dettaglio);
+    return QObject::tr("Il servizio di sintesi vocale non risponde%1. Chiudere e riaprire Tandorino; "
+                       "se non basta, riavviare il computer.")
+        .arg(dettaglio.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(dettaglio));
 }
 
 } // namespace
@@ -18,12 +34,15 @@ QString motivoErrore(const QTextToSpeech &sintesi)
 void Parlatore::avvia(const QString &motore)
 {
     if (!motore.isEmpty() && !QTextToSpeech::availableEngines().contains(motore)) {
-        Q_EMIT pronto(tr("Manca il motore di sintesi vocale \"%1\" di Qt.").arg(motore));
+        Q_EMIT pronto(delSistema(motore)
+                          ? tr("Manca il collegamento tra Qt e la sintesi vocale: installare il pacchetto "
+                               "qt6-speech-speechd-plugin.")
+                          : tr("Manca il motore di sintesi vocale \"%1\" di Qt.").arg(motore));
         return;
     }
     m_sintesi = new QTextToSpeech(motore, this);
     if (m_sintesi->state() == QTextToSpeech::Error) {
-        const QString motivo = motivoErrore(*m_sintesi);
+        const QString motivo = motivoErrore(motore, *m_sintesi);
         rinuncia();
         Q_EMIT pronto(motivo);
         return;
@@ -37,13 +56,15 @@ void Parlatore::avvia(const QString &motore)
             scelta = lingua;
     if (scelta.language() != QLocale::Italian) {
         rinuncia();
-        Q_EMIT pronto(tr("Il servizio di sintesi vocale non ha una voce italiana."));
+        Q_EMIT pronto(delSistema(motore)
+                          ? tr("Manca una voce italiana: installare il pacchetto speech-dispatcher-espeak-ng.")
+                          : tr("Il servizio di sintesi vocale non ha una voce italiana."));
         return;
     }
     m_sintesi->setLocale(scelta);
-    connect(m_sintesi, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State stato) {
+    connect(m_sintesi, &QTextToSpeech::stateChanged, this, [this, motore](QTextToSpeech::State stato) {
         if (stato == QTextToSpeech::Error)
-            Q_EMIT guasto(motivoErrore(*m_sintesi));
+            Q_EMIT guasto(motivoErrore(motore, *m_sintesi));
     });
     Q_EMIT pronto(QString());
 }

@@ -75,19 +75,24 @@ void Voce::carica()
     }
     m_caricatore = new QPluginLoader(this);
     if (percorso.isEmpty()) {
-        nonDisponibile(tr("Il modulo della voce (%1) non è installato.").arg(fileModulo));
+        nonDisponibile(tr("La voce non è installata per intero (manca %1): reinstallare il pacchetto tandorino.")
+                           .arg(fileModulo));
         return;
     }
     m_caricatore->setFileName(percorso);
     m_motore = qobject_cast<MotoreVoce *>(m_caricatore->instance());
     if (!m_motore) {
-        nonDisponibile(tr("Il modulo della voce non si carica: %1").arg(m_caricatore->errorString()));
+        nonDisponibile(tr("La voce non si carica (%1): reinstallare il pacchetto tandorino.")
+                           .arg(m_caricatore->errorString()));
         return;
     }
     auto *attesa = new QTimer(this);
     attesa->setSingleShot(true);
     connect(attesa, &QTimer::timeout, this,
-            [this] { nonDisponibile(tr("Il servizio di sintesi vocale non risponde.")); });
+            [this] {
+        nonDisponibile(tr("Il servizio di sintesi vocale non risponde. Chiudere e riaprire Tandorino; "
+                          "se non basta, riavviare il computer."));
+    });
     attesa->start(attesaMotoreMs);
     m_motore->avvia(m_nomeMotore, this, [this, attesa](const QString &motivo) {
         // A late answer from a service already given up on changes nothing.

@@ -1,11 +1,30 @@
-# Installs the build into an empty prefix, as the README's install line does, and checks what
-# a desktop needs: the program, a menu entry that starts it, the icon the entry names in every
-# usual size, the AppStream description and the manual page. The menu entry and the AppStream
-# file go through their validators when these are installed.
-#   cmake -DBUILD=<build dir> -DPREFISSO=<empty folder to use> -P Installazione.cmake
+# The README's start command builds the program's target alone and its install line installs
+# right after it: this runs the build steps of scripts/avvia.sh as they stand, in a fresh folder,
+# then installs into an empty prefix and checks what a desktop needs: the program, a menu entry
+# that starts it, the icon the entry names in every usual size, the AppStream description and the
+# manual page. The menu entry and the AppStream file go through their validators when these are
+# installed.
+#   cmake -DSORGENTE=<source dir> -DCOSTRUZIONE=<fresh build dir> -DPREFISSO=<empty folder>
+#         -P Installazione.cmake
 cmake_policy(VERSION 3.25)
-file(REMOVE_RECURSE "${PREFISSO}")
-execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFISSO}"
+file(REMOVE_RECURSE "${COSTRUZIONE}" "${PREFISSO}")
+file(STRINGS "${SORGENTE}/scripts/avvia.sh" passi REGEX "^cmake ")
+if(NOT passi)
+    message(FATAL_ERROR "no build steps found in scripts/avvia.sh")
+endif()
+foreach(passo IN LISTS passi)
+    separate_arguments(argomenti UNIX_COMMAND "${passo}")
+    list(POP_FRONT argomenti)
+    list(TRANSFORM argomenti REPLACE "^build$" "${COSTRUZIONE}")
+    list(TRANSFORM argomenti REPLACE "^\\.$" "${SORGENTE}")
+    message(STATUS "cmake ${argomenti}")
+    execute_process(COMMAND "${CMAKE_COMMAND}" ${argomenti} WORKING_DIRECTORY "${SORGENTE}"
+                    RESULT_VARIABLE esito OUTPUT_VARIABLE uscita ERROR_VARIABLE uscita)
+    if(NOT esito EQUAL 0)
+        message(FATAL_ERROR "${passo} failed (${esito}):\n${uscita}")
+    endif()
+endforeach()
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${COSTRUZIONE}" --prefix "${PREFISSO}"
                 RESULT_VARIABLE esito OUTPUT_VARIABLE uscita ERROR_VARIABLE uscita)
 if(NOT esito EQUAL 0)
     message(FATAL_ERROR "cmake --install failed (${esito}):\n${uscita}")
@@ -65,7 +84,7 @@ endif()
 
 # The speaking module, in the program's own library folder, where the installed program looks.
 file(GLOB_RECURSE moduli "${PREFISSO}/lib*/libtandorino_voce.so")
-if(NOT moduli MATCHES "/tandorino/libtandorino_voce.so$")
+if(NOT moduli MATCHES "/tandorino/moduli/libtandorino_voce.so$")
     message(FATAL_ERROR "the speaking module is not installed in a tandorino library folder: '${moduli}'")
 endif()
 
@@ -85,5 +104,5 @@ execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAN
 if(NOT esito EQUAL 1 OR NOT errori MATCHES "^tandorino: [^\n]*display")
     message(FATAL_ERROR "the installed program did not start as expected: ${esito} '${errori}'")
 endif()
-file(REMOVE_RECURSE "${PREFISSO}")
-message(STATUS "installed and checked under ${PREFISSO}")
+file(REMOVE_RECURSE "${PREFISSO}" "${COSTRUZIONE}")
+message(STATUS "built as scripts/avvia.sh does, installed and checked under ${PREFISSO}")

@@ -306,7 +306,8 @@ struct Mancanza
     const char *motore;
     const char *modo;
     bool moduloPresente;
-    const char *perche; // part of the tooltip
+    bool pluginDelSistema; // Qt's speech plugins of the system are found too
+    const char *perche; // part of the reason: what to do
 };
 
 std::ostream &operator<<(std::ostream &os, const Mancanza &m)
@@ -321,18 +322,29 @@ protected:
     {
         const Mancanza &m = GetParam();
         qputenv("TANDORINO_PROVA_VOCE_MODO", m.modo);
+        if (!m.pluginDelSistema)
+            QCoreApplication::setLibraryPaths({});
         ASSERT_TRUE(vuota.isValid());
         prepara(QString::fromUtf8(m.motore),
                 {m.moduloPresente ? QStringLiteral(CARTELLA_MODULO) : vuota.path()});
     }
+    QAction *perche() const
+    {
+        for (QAction *a : inizio->menuBar()->findChildren<QAction *>())
+            if (a->text() == QStringLiteral("Perché la voce non funziona?"))
+                return a;
+        return nullptr;
+    }
     QTemporaryDir vuota;
 };
 
-// Without what it needs the entry goes back off, disabled, with the reason as its tooltip, and
-// the program goes on without a word.
+// Without what it needs the entry goes back off and disabled, the program goes on without a
+// word, and the entry below it, which a click or a tap reaches, tells what to do.
 TEST_P(MancanzeProva, VoceDisabilitataConIlMotivo)
 {
     const Mancanza &m = GetParam();
+    ASSERT_NE(perche(), nullptr);
+    EXPECT_FALSE(perche()->isVisible());
     leggi()->trigger();
     ASSERT_TRUE(attendi([&] { return !leggi()->isEnabled(); }));
     EXPECT_FALSE(leggi()->isChecked());
@@ -342,13 +354,24 @@ TEST_P(MancanzeProva, VoceDisabilitataConIlMotivo)
     assesta();
     EXPECT_NE(inizio->operativo(), nullptr);
     EXPECT_TRUE(detti().isEmpty());
+
+    ASSERT_TRUE(perche()->isVisible());
+    ASSERT_TRUE(perche()->isEnabled());
+    perche()->trigger();
+    ASSERT_EQ(prova.avvisi.messaggi.size(), 1);
+    EXPECT_TRUE(prova.avvisi.messaggi[0].contains(QString::fromUtf8(m.perche)))
+        << prova.avvisi.messaggi[0].toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Voce, MancanzeProva,
     ::testing::Values(
-        Mancanza{"modulo_assente", "tandorino-prova", "italiano", false, "libtandorino_voce.so"},
-        Mancanza{"motore_assente", "nessuno", "italiano", true, "Manca il motore di sintesi vocale"},
-        Mancanza{"nessuna_voce_italiana", "tandorino-prova", "inglese", true, "non ha una voce italiana"},
-        Mancanza{"nessun_servizio", "tandorino-prova", "guasto", true, "non risponde: nessun servizio di prova"}),
+        Mancanza{"modulo_assente", "tandorino-prova", "italiano", false, true,
+                 "(manca libtandorino_voce.so): reinstallare il pacchetto tandorino."},
+        Mancanza{"motore_assente", "nessuno", "italiano", true, true, "Manca il motore di sintesi vocale"},
+        Mancanza{"plugin_di_qt_assente", "speechd", "italiano", true, false,
+                 "installare il pacchetto qt6-speech-speechd-plugin."},
+        Mancanza{"nessuna_voce_italiana", "tandorino-prova", "inglese", true, true, "non ha una voce italiana"},
+        Mancanza{"nessun_servizio", "tandorino-prova", "guasto", true, true,
+                 "non risponde (nessun servizio di prova). Chiudere e riaprire Tandorino"}),
     [](const ::testing::TestParamInfo<Mancanza> &info) { return std::string(info.param.nome); });
