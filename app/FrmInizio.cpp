@@ -10,6 +10,7 @@
 #include "exercises/FrmOperativo.h"
 #include "comune/StatoEsercizio.h"
 #include "platform/EventiControllo.h"
+#include "platform/FineModulo.h"
 #include "platform/Twips.h"
 #include "platform/Voce.h"
 #include "worksheets/FrmStampaSchede.h"
@@ -102,7 +103,15 @@ FrmInizio::FrmInizio(Contesto &contesto, DialogoStampante &dialogoStampante, QWi
     Form_Load();
 }
 
-FrmInizio::~FrmInizio() = default;
+FrmInizio::~FrmInizio()
+{
+    FineModulo::staccaGestori(*this);
+    // The forms it opened are not its children, yet they call it back.
+    for (QObject *modulo : std::initializer_list<QObject *>{m_operativo, m_schedaVuoto, m_schedaAggiungi,
+                                                             m_schedaTogli})
+        if (modulo)
+            QObject::disconnect(modulo, nullptr, this, nullptr);
+}
 
 void FrmInizio::registra(QWidget *controllo, const QRectF &posto)
 {

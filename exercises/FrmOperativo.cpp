@@ -8,6 +8,7 @@
 #include "comune/TipoEsercizio.h"
 #include "platform/Aspetto.h"
 #include "platform/EventiControllo.h"
+#include "platform/FineModulo.h"
 #include "platform/Orologio.h"
 #include "platform/Voce.h"
 
@@ -61,10 +62,7 @@ FrmOperativo::FrmOperativo(Contesto &contesto, QWidget *parent)
 
 FrmOperativo::~FrmOperativo()
 {
-    // Focus changes while the children go away must not reach handlers of a form being destroyed.
-    delete m_eventiOption1;
-    delete m_eventiOption3;
-    delete m_eventiOK;
+    FineModulo::staccaGestori(*this);
 }
 
 // ---- Building the form ----

@@ -12,6 +12,7 @@
 #include "worksheets/StampaScheda.h"
 #include "platform/Aspetto.h"
 #include "platform/Avvisi.h"
+#include "platform/FineModulo.h"
 #include "platform/InSottofondo.h"
 #include "platform/Interruzione.h"
 #include "platform/Voce.h"
@@ -146,6 +147,9 @@ void ModuloScheda::preparaApertura()
 
 ModuloScheda::~ModuloScheda()
 {
+    // The worksheet forms derived from this one add no destructor of their own: this runs
+    // before any of their children goes.
+    FineModulo::staccaGestori(*this);
     // A print still under way gives up, so that its worker lets go of the printers soon.
     if (m_interruzione)
         m_interruzione->annulla();
