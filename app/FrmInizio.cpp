@@ -31,13 +31,13 @@ namespace {
 using Aspetto::arial;
 using Aspetto::coloraSfondo;
 using Aspetto::coloraTesto;
+using Aspetto::rosa;
+using Aspetto::rosaChiaro;
 
 constexpr double larghezzaClientProgetto = 11910;
 constexpr double altezzaClientProgetto = 8280;
 constexpr int intervalloTendineMs = 10;
 
-const QColor rosaChiaro(255, 192, 255);
-const QColor rosa(255, 128, 255);
 const QColor magenta(255, 0, 255);
 const QColor colorePulsanteNormale = rosaChiaro;
 const QColor colorePulsanteFuoco = rosa;
@@ -116,21 +116,6 @@ FrmInizio::~FrmInizio()
 void FrmInizio::registra(QWidget *controllo, const QRectF &posto)
 {
     m_scalatura->aggiungi(controllo, posto);
-    m_collezione.push_back(controllo);
-}
-
-void FrmInizio::registraSenzaGeometria(QObject *controllo, TipoControllo tipo)
-{
-    m_scalatura->aggiungiSenzaGeometria(tipo);
-    m_collezione.push_back(controllo);
-}
-
-int FrmInizio::indiceControllo(const QObject *controllo) const
-{
-    for (std::size_t i = 0; i < m_collezione.size(); ++i)
-        if (m_collezione[i] == controllo)
-            return static_cast<int>(i);
-    return -1;
 }
 
 FrmOperativo *FrmInizio::operativo() const
@@ -209,7 +194,7 @@ void FrmInizio::creaControlli()
     m_timerTendine = new QTimer(this);
     m_timerTendine->setInterval(intervalloTendineMs);
     connect(m_timerTendine, &QTimer::timeout, this, &FrmInizio::timerTendine_Timer);
-    registraSenzaGeometria(m_timerTendine, TipoControllo::Timer);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::Timer);
 
     m_label2 = etichetta(form, QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"),
                          arial(12), QColor(192, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
@@ -238,15 +223,15 @@ void FrmInizio::creaControlli()
 void FrmInizio::creaMenu()
 {
     QMenu *stampaSchede = menuBar()->addMenu(QStringLiteral("Stampa schede"));
-    registraSenzaGeometria(stampaSchede->menuAction(), TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     m_mnuVuoto = stampaSchede->addAction(QStringLiteral("insieme vuoto"));
-    registraSenzaGeometria(m_mnuVuoto, TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     m_mnuAggiungi = stampaSchede->addAction(QStringLiteral("aggiungi elementi"));
-    registraSenzaGeometria(m_mnuAggiungi, TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     m_mnuTogli = stampaSchede->addAction(QStringLiteral("togli elementi"));
-    registraSenzaGeometria(m_mnuTogli, TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     m_mnuInfo = menuBar()->addAction(QStringLiteral("About"));
-    registraSenzaGeometria(m_mnuInfo, TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     new MenuVoce(*menuBar(), m_contesto.voce(), this);
 
     connect(m_mnuVuoto, &QAction::triggered, this, &FrmInizio::MnuVuoto_Click);

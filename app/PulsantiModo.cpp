@@ -4,7 +4,7 @@
 
 PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int &codice)
 {
-    if (m_tastoGiu)
+    if (m_tastoGiu.tenuto())
         return {};
 
     Azione azione;
@@ -38,31 +38,28 @@ PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int &codice)
         codice = CodiciTasto::Nessuno;
         return azione;
     }
-    m_tastoGiu = true;
+    m_tastoGiu.tieni();
     return azione;
 }
 
 PulsantiModo::Azione PulsantiModo::keyPress(Pulsante su, int &carattere)
 {
-    if (m_tastoPremuto)
-        return {};
-    if (carattere != CodiciTasto::Spazio) {
+    if (!m_tastoPremuto.tenuto() && carattere != CodiciTasto::Spazio)
         carattere = CodiciTasto::Nessuno;
+    if (!m_tastoPremuto.spazio(carattere))
         return {};
-    }
-    m_tastoPremuto = true;
     return {Azione::Tipo::Fuoco, successivo(su)};
 }
 
 void PulsantiModo::keyUp()
 {
-    m_tastoGiu = false;
-    m_tastoPremuto = false;
+    m_tastoGiu.lascia();
+    m_tastoPremuto.lascia();
 }
 
 void PulsantiModo::mouseUp()
 {
-    m_tastoGiu = false;
+    m_tastoGiu.lascia();
 }
 
 PulsantiModo::Pulsante PulsantiModo::successivo(Pulsante p)

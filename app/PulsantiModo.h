@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Fermo.h"
+
 // The keyboard rules of the start screen's four mode buttons, without any window: which keys
 // they accept, what each asks for, and the two latches that make a held key act only once.
 // TastoGiu covers key-downs, TastoPremuto the Space key-press; a real key release clears both,
@@ -26,13 +28,13 @@ public:
     void keyUp();
     void mouseUp();
 
-    bool tastoGiu() const { return m_tastoGiu; }
-    bool tastoPremuto() const { return m_tastoPremuto; }
+    bool tastoGiu() const { return m_tastoGiu.tenuto(); }
+    bool tastoPremuto() const { return m_tastoPremuto.tenuto(); }
 
     // The button Space moves to: 0 -> 1 -> 2 -> 0; the exit button also goes back to 0.
     static Pulsante successivo(Pulsante p);
 
 private:
-    bool m_tastoGiu = false;
-    bool m_tastoPremuto = false;
+    Fermo m_tastoGiu;
+    Fermo m_tastoPremuto;
 };

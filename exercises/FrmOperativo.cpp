@@ -26,7 +26,6 @@ using Aspetto::coloraTesto;
 
 const QSizeF clientProgetto(11910, 8580);
 
-const QColor sfondoModulo(255, 192, 255);
 const QColor testoTitolo(192, 64, 0);
 const QColor blu(0, 0, 255);
 
@@ -43,7 +42,7 @@ FrmOperativo::FrmOperativo(Contesto &contesto, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Costruisci l'insieme equipotente   "));
-    coloraSfondo(this, sfondoModulo);
+    coloraSfondo(this, Aspetto::rosaChiaro);
 
     m_scalatura = new ScalaturaModulo(this, clientProgetto, this);
     creaControlli();

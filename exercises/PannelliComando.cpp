@@ -12,9 +12,6 @@ namespace {
 using Aspetto::arial;
 using Aspetto::coloraSfondo;
 
-const QColor sfondoModulo(255, 192, 255);
-const QColor tastoNormale(255, 192, 255);
-const QColor tastoConFuoco(255, 128, 255);
 const QColor aiutoNormale(255, 224, 192);
 const QColor aiutoConFuoco(255, 192, 128);
 
@@ -47,7 +44,7 @@ PulsanteGrande *pulsanteGrande(QWidget *contenitore, const QString &testo, doubl
 QFrame *pannello(QWidget *contenitore, const QString &nome, const QString &nomeDetto)
 {
     auto *f = new RiquadroAccessibile(nomeDetto, contenitore);
-    coloraSfondo(f, sfondoModulo);
+    coloraSfondo(f, Aspetto::rosaChiaro);
     f->setFrameShape(QFrame::Box);
     f->setFrameShadow(QFrame::Sunken);
     f->setObjectName(nome);
@@ -67,7 +64,7 @@ void PannelliComando::creaTastierino(QWidget *form, ScalaturaModulo &scalatura)
     scalatura.aggiungi(m_fraTastierino, 5385, 4830, 5670, 3510);
     for (int i = 0; i < Tastierino::numeroTasti; ++i) {
         const TastoProgetto &t = tastiProgetto[i];
-        auto *b = pulsanteGrande(m_fraTastierino, QString::fromLatin1(t.testo), 14.25, tastoNormale);
+        auto *b = pulsanteGrande(m_fraTastierino, QString::fromLatin1(t.testo), 14.25, Aspetto::rosaChiaro);
         b->setObjectName(QStringLiteral("Option1_%1").arg(i));
         b->setAccessibleName(QString::fromLatin1(t.nome));
         b->setAccessibleDescription(QString::fromLatin1(t.descrizione));
@@ -156,7 +153,7 @@ Tastierino::Abilitazioni PannelliComando::abilitati() const
 
 void PannelliComando::coloraTasto(Tasto t, bool conFuoco)
 {
-    tasto(t)->setColore(conFuoco ? tastoConFuoco : tastoNormale);
+    tasto(t)->setColore(conFuoco ? Aspetto::rosa : Aspetto::rosaChiaro);
 }
 
 void PannelliComando::coloraRisposta(Aiuto a, bool conFuoco)

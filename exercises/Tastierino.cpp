@@ -4,7 +4,7 @@
 
 Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice, const Abilitazioni &abilitati)
 {
-    if (m_tastoGiu)
+    if (m_tastoGiu.tenuto())
         return {};
     Azione azione;
     if (const auto tasto = tastoDaCodice(codice)) {
@@ -23,27 +23,23 @@ Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice, const Abilitazioni
 
 Tastierino::Azione Tastierino::keyPress(Tasto su, int &carattere, const Abilitazioni &abilitati)
 {
-    if (m_tastoPremuto)
-        return {};
-    if (carattere != CodiciTasto::Spazio) {
+    if (!m_tastoPremuto.tenuto() && carattere != CodiciTasto::Spazio)
         carattere = CodiciTasto::Nessuno;
+    if (!m_tastoPremuto.spazio(carattere))
         return {};
-    }
-    m_tastoPremuto = true;
     return {Azione::Tipo::Passa, successivoAbilitato(abilitati, su)};
 }
 
 Tastierino::Azione Tastierino::mouseDown(Tasto su, bool abilitato)
 {
-    if (m_mouseGiu || !abilitato)
+    if (!abilitato || !m_mouseGiu.prendi())
         return {};
-    m_mouseGiu = true;
     return {Azione::Tipo::Esegui, su};
 }
 
 Tastierino::AzioneAiuto Tastierino::keyDownAiuto(Aiuto su, int &codice)
 {
-    if (m_tastoGiuAiuto)
+    if (m_tastoGiuAiuto.tenuto())
         return {};
     AzioneAiuto azione;
     switch (codice) {
@@ -70,19 +66,16 @@ Tastierino::AzioneAiuto Tastierino::keyDownAiuto(Aiuto su, int &codice)
 
 Tastierino::AzioneAiuto Tastierino::keyPressAiuto(Aiuto su, int &carattere)
 {
-    if (m_tastoPremutoAiuto)
-        return {};
-    if (carattere != CodiciTasto::Spazio) {
+    if (!m_tastoPremutoAiuto.tenuto() && carattere != CodiciTasto::Spazio)
         carattere = CodiciTasto::Nessuno;
+    if (!m_tastoPremutoAiuto.spazio(carattere))
         return {};
-    }
-    m_tastoPremutoAiuto = true;
     return {AzioneAiuto::Tipo::Passa, su == Aiuto::Si ? Aiuto::No : Aiuto::Si};
 }
 
 bool Tastierino::keyDownOK(int &codice)
 {
-    if (m_tastoGiuAiuto)
+    if (m_tastoGiuAiuto.tenuto())
         return false;
     if (codice != CodiciTasto::Invio) {
         codice = CodiciTasto::Nessuno;
@@ -94,22 +87,19 @@ bool Tastierino::keyDownOK(int &codice)
 
 void Tastierino::tastoTenuto()
 {
-    m_tastoGiu = true;
-    m_tastoGiuAiuto = true;
+    m_tastoGiu.tieni();
+    m_tastoGiuAiuto.tieni();
 }
 
 void Tastierino::keyUp()
 {
-    m_tastoGiu = false;
-    m_tastoPremuto = false;
-    m_mouseGiu = false;
-    m_tastoGiuAiuto = false;
-    m_tastoPremutoAiuto = false;
+    for (Fermo *f : {&m_tastoGiu, &m_tastoPremuto, &m_mouseGiu, &m_tastoGiuAiuto, &m_tastoPremutoAiuto})
+        f->lascia();
 }
 
 void Tastierino::mouseUp()
 {
-    m_mouseGiu = false;
+    m_mouseGiu.lascia();
 }
 
 std::optional<Tastierino::Tasto> Tastierino::tastoDaCodice(int codice)

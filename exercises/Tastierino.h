@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Fermo.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -68,11 +70,11 @@ public:
     void keyUp();
     void mouseUp();
 
-    bool tastoGiu() const { return m_tastoGiu; }
-    bool tastoPremuto() const { return m_tastoPremuto; }
-    bool mouseGiu() const { return m_mouseGiu; }
-    bool tastoGiuAiuto() const { return m_tastoGiuAiuto; }
-    bool tastoPremutoAiuto() const { return m_tastoPremutoAiuto; }
+    bool tastoGiu() const { return m_tastoGiu.tenuto(); }
+    bool tastoPremuto() const { return m_tastoPremuto.tenuto(); }
+    bool mouseGiu() const { return m_mouseGiu.tenuto(); }
+    bool tastoGiuAiuto() const { return m_tastoGiuAiuto.tenuto(); }
+    bool tastoPremutoAiuto() const { return m_tastoPremutoAiuto.tenuto(); }
 
     // The button the main-keyboard digits 1 to 5 name; nothing for every other key code.
     static std::optional<Tasto> tastoDaCodice(int codice);
@@ -84,9 +86,9 @@ public:
 private:
     void tastoTenuto();
 
-    bool m_tastoGiu = false;
-    bool m_tastoPremuto = false;
-    bool m_mouseGiu = false;
-    bool m_tastoGiuAiuto = false;
-    bool m_tastoPremutoAiuto = false;
+    Fermo m_tastoGiu;
+    Fermo m_tastoPremuto;
+    Fermo m_mouseGiu;
+    Fermo m_tastoGiuAiuto;
+    Fermo m_tastoPremutoAiuto;
 };

@@ -11,7 +11,7 @@
 
 namespace {
 const QString testoSecondaParte = QStringLiteral("Visualizza la seconda parte");
-// The switch has always written it with one z; the generation with two.
+// The caption as the switch writes it, with one z; the generation writes it with two.
 const QString testoPrimaParteDelloScambio = QStringLiteral("Visualiza la prima parte");
 const QString testoPrimaParte = QStringLiteral("Visualizza la prima parte");
 
@@ -64,7 +64,7 @@ const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
     return tipo == FrmStampaSchedeElementi::Tipo::Aggiungi ? aggiungi : togli;
 }
 
-// The frames' names as the form has always called them, exercise by exercise.
+// The frames' object names, exercise by exercise, as tests and accessibility tools find them.
 const char *const nomiCornicePrimo[] = {"FraSfondo1S", "FraSfondo2S", "fraSfondo3S(2)",
                                         "fraSfondo3S(0)"};
 const char *const nomiCorniceSecondo[] = {"fraSfondo1D", "fraSfondo2D", "fraSondo3D",

@@ -2,6 +2,8 @@
 
 #include "comune/Galleria.h"
 
+#include <algorithm>
+
 namespace {
 QString istruzione(ModelloScheda::Tipo tipo)
 {
@@ -51,6 +53,11 @@ bool ModelloScheda::mostrato(int esercizio) const
     if (esercizio < 1 || esercizio > esercizi)
         return false;
     return m_mostrati[esercizio - 1];
+}
+
+bool ModelloScheda::completa() const
+{
+    return std::all_of(m_mostrati.begin(), m_mostrati.end(), [](bool m) { return m; });
 }
 
 int ModelloScheda::figura(int esercizio, Insieme insieme, int cella) const

@@ -24,8 +24,9 @@ public:
     static constexpr int celle = GeneratoreSchede::slotPerInsieme;
     // A cell of a set not generated yet shows nothing at all, not even the blank picture.
     static constexpr int nessunaFigura = -1;
-    // The first slot number the generator draws set e of the draw kind from: those sets have
-    // always sat at 0, 15, 90 and 105; the other kinds keep exercise e at 15(e - 1).
+    // The first slot number the generator draws set e of the draw kind from: the frames of the
+    // sets are the 1st, 2nd, 7th and 8th of the preview, the others are blank frames for
+    // drawing. The other kinds keep exercise e at 15(e - 1).
     static constexpr std::array<int, esercizi> basiDisegno = {0, 15, 90, 105};
 
     ModelloScheda(Tipo tipo, GeneratoreCasuale &casuale, const Orologio &orologio);
@@ -38,7 +39,8 @@ public:
     void genera(int esercizio);
 
     bool mostrato(int esercizio) const;
-    const std::array<bool, esercizi> &mostrati() const { return m_mostrati; }
+    // Whether all four sets have been made: only a complete worksheet is printed or saved.
+    bool completa() const;
 
     // The gallery index cell k (0..14) of set e shows; nessunaFigura before e is generated
     // and for the second set of the draw kind, which has none.

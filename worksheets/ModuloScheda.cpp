@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -30,9 +29,7 @@ const QString problemaStampa = QStringLiteral("Problema di stampa nella stampant
 // A server that takes seconds over a driverless printer's first job still prints; one that
 // never answers is given up after this.
 constexpr std::chrono::seconds tempoMassimoStampa{60};
-const QColor coloreModulo(255, 192, 255);
 const QColor coloreTitolo(192, 0, 0);
-const QColor coloreRosa(255, 128, 255); // the graphical buttons
 }
 
 ModuloScheda::ModuloScheda(Contesto &contesto, DialogoStampante &dialogo,
@@ -48,7 +45,7 @@ ModuloScheda::ModuloScheda(Contesto &contesto, DialogoStampante &dialogo,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titolo);
 
-    Aspetto::coloraSfondo(m_client, coloreModulo);
+    Aspetto::coloraSfondo(m_client, Aspetto::rosaChiaro);
     setCentralWidget(m_client);
 }
 
@@ -74,7 +71,7 @@ QPushButton *ModuloScheda::creaPulsante(QWidget *genitore, const QString &testo,
     QPushButton *pulsante = nullptr;
     if (rosa) {
         auto *grafico = new PulsanteGrande(testo, genitore);
-        grafico->setColore(coloreRosa);
+        grafico->setColore(Aspetto::rosa);
         grafico->setCorniceFuoco(true);
         pulsante = grafico;
     } else {
@@ -159,8 +156,7 @@ void ModuloScheda::stampaPagina(const QString &messaggioIncompleta)
 {
     if (m_stampaInCorso)
         return;
-    const auto &mostrati = m_modello.mostrati();
-    if (!std::all_of(mostrati.begin(), mostrati.end(), [](bool m) { return m; })) {
+    if (!m_modello.completa()) {
         m_contesto.avvisi().mostra(this, messaggioIncompleta);
         Q_EMIT stampaConclusa();
         return;

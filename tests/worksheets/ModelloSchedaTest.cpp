@@ -42,7 +42,9 @@ TEST_P(Modello, HoldsTheDrawnSetOnlyWhereItBelongsAndPrintsIt)
     modello.genera(3);
     EXPECT_EQ(prova.casuale.inCoda(), 0U);
 
-    EXPECT_EQ(modello.mostrati(), (std::array<bool, 4>{false, false, true, false}));
+    for (int e = 1; e <= 4; ++e)
+        EXPECT_EQ(modello.mostrato(e), e == 3) << e;
+    EXPECT_FALSE(modello.completa());
     EXPECT_EQ(elementi ? modello.esercizioElementi(3).figura : modello.insiemeDaDisegnare(3).figura, 7);
     for (int k = 0; k < 15; ++k) {
         const bool nelPrimo = k == 2 || k == 9 || k == 14;
