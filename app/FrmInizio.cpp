@@ -5,7 +5,6 @@
 #include "comune/FiguraAdattata.h"
 #include "app/FrmAutore.h"
 #include "app/MenuVoce.h"
-#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "exercises/FrmOperativo.h"
 #include "comune/StatoEsercizio.h"
@@ -45,7 +44,6 @@ const QColor colorePulsanteFuoco = rosa;
 const QString iconaFinestra = QStringLiteral(":/immagini/icona.ico");
 const QString figuraInsieme = QStringLiteral(":/immagini/insieme.jpg");
 
-const auto &istruzioni = ProgettoInizio::istruzioni;
 const auto &testiPulsanti = ProgettoInizio::testiPulsanti;
 const auto &dettiPulsanti = ProgettoInizio::dettiPulsanti;
 const auto &postiPulsanti = ProgettoInizio::postiPulsanti;
@@ -372,8 +370,7 @@ void FrmInizio::ContinuaKeyDown1(int tipo)
         m_operativo = new FrmOperativo(m_contesto);
         m_operativo->showMaximized();
     }
-    m_operativo->Label2()->setText(istruzioni[static_cast<std::size_t>(tipo)]);
-    m_contesto.voce().dici(Parlato::perOrecchio(m_operativo->Label2()->text()));
+    m_operativo->annunciaTipo(static_cast<TipoEsercizio>(tipo));
 }
 
 void FrmInizio::MnuVuoto_Click()

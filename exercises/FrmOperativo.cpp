@@ -27,6 +27,14 @@ using Aspetto::coloraTesto;
 const QSizeF clientProgetto(11910, 8580);
 
 const QColor testoTitolo(192, 64, 0);
+
+// The instruction line before the start screen names a kind, then each kind's.
+const QString istruzioneIniziale = QStringLiteral("Secondo  insieme vuoto - Aggiungi (+) elementi");
+const std::array<QString, 3> istruzioni = {
+    QStringLiteral("Secondo  insieme vuoto - Devi inserire elementi"),
+    QStringLiteral("Secondo  insieme suvvalente - Devi aggiungere elementi"),
+    QStringLiteral("Secondo  insieme prevalente - Devi togliere elementi"),
+};
 const QColor blu(0, 0, 255);
 
 // Handlers write a swallowed key's code through the reference, so they run in the sender's call.
@@ -64,6 +72,13 @@ FrmOperativo::~FrmOperativo()
     FineModulo::staccaGestori(*this);
 }
 
+void FrmOperativo::annunciaTipo(TipoEsercizio tipo)
+{
+    m_istruzione = istruzioni.at(static_cast<std::size_t>(tipo));
+    m_label2->setText(m_istruzione);
+    m_contesto.voce().dici(Parlato::perOrecchio(m_istruzione));
+}
+
 // ---- Building the form ----
 
 void FrmOperativo::creaControlli()
@@ -75,7 +90,8 @@ void FrmOperativo::creaControlli()
     coloraTesto(m_label1, testoTitolo);
     s.aggiungi(m_label1, 165, 15, 11850, 495);
 
-    m_label2 = new QLabel(QStringLiteral("Secondo  insieme vuoto - Aggiungi (+) elementi"), this);
+    m_istruzione = istruzioneIniziale;
+    m_label2 = new QLabel(m_istruzione, this);
     m_label2->setFont(arial(14.25));
     coloraTesto(m_label2, testoTitolo);
     s.aggiungi(m_label2, 150, 480, 11850, 495);
@@ -168,8 +184,8 @@ void FrmOperativo::NuovoEsercizio()
     MostraPrimoInsieme();
     VisualizzaD(tipo);
 
-    m_pannelli->portaInPrimoPiano(m_pannelli->fraTastierino());
-    m_pannelli->impostaTastierino(Tastierino::modifica);
+    usaPannello(Tastierino::Pannello::Tastierino);
+    impostaTastierino(Tastierino::modifica);
 }
 
 void FrmOperativo::MostraPrimoInsieme()
@@ -233,7 +249,7 @@ void FrmOperativo::VisualizzaDConIniziali(int elementi)
 void FrmOperativo::EseguiTasto(Tasto t)
 {
     // Only an enabled button in the panel in use acts, whatever event reached it.
-    if (!tasto(t)->isEnabled())
+    if (!m_tastierino.attivo(t))
         return;
     switch (t) {
     case Tasto::Aggiungi:
@@ -247,7 +263,7 @@ void FrmOperativo::EseguiTasto(Tasto t)
         break;
     case Tasto::Avanti:
         NuovoEsercizio();
-        m_contesto.voce().dici(Parlato::perOrecchio(m_label2->text()));
+        m_contesto.voce().dici(Parlato::perOrecchio(m_istruzione));
         break;
     case Tasto::Esci:
         close();
@@ -259,7 +275,7 @@ void FrmOperativo::Aggiungi()
 {
     if (const auto casella = m_regole.aggiungi())
         m_fraSfondoD->mostraFigura(*casella, Figura());
-    tasto(Tasto::Verifica)->setEnabled(true);
+    abilitaVerifica(true);
 }
 
 void FrmOperativo::Togli()
@@ -267,7 +283,7 @@ void FrmOperativo::Togli()
     const RegoleEsercizio::EsitoTogli esito = m_regole.togli();
     if (esito.casellaDaNascondere)
         m_fraSfondoD->nascondi(*esito.casellaDaNascondere);
-    tasto(Tasto::Verifica)->setEnabled(esito.verificaAbilitata);
+    abilitaVerifica(esito.verificaAbilitata);
 }
 
 void FrmOperativo::Verifica()
@@ -279,11 +295,11 @@ void FrmOperativo::Verifica()
         m_risultati->mostraEsatte(s.RisposteEsatte);
         m_lblEsito->mostra(true);
         m_contesto.voce().dici(Parlato::perOrecchio(m_lblEsito->text()));
-        m_pannelli->impostaTastierino(Tastierino::avanti);
+        impostaTastierino(Tastierino::avanti);
     } else {
         m_lblEsito->mostra(false);
         m_risultati->mostraErrate(s.RisposteErrate);
-        m_pannelli->portaInPrimoPiano(m_pannelli->fraAiuto());
+        usaPannello(Tastierino::Pannello::Aiuto);
         m_contesto.voce().dici(Parlato::perOrecchio({m_lblEsito->text(), LblAiuto()->text()}));
     }
 }
@@ -305,6 +321,26 @@ void FrmOperativo::eseguiAzione(const Tastierino::Azione &azione)
     }
 }
 
+void FrmOperativo::usaPannello(Tastierino::Pannello pannello)
+{
+    m_tastierino.usa(pannello);
+    m_pannelli->portaInPrimoPiano(pannello);
+}
+
+void FrmOperativo::impostaTastierino(const Tastierino::Stato &stato)
+{
+    m_tastierino.imposta(stato);
+    m_pannelli->mostraAbilitati(m_tastierino.abilitati());
+    // Before the form is shown this only records where the focus will be.
+    tasto(stato.fuoco)->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmOperativo::abilitaVerifica(bool abilitato)
+{
+    m_tastierino.abilitaVerifica(abilitato);
+    m_pannelli->mostraAbilitati(m_tastierino.abilitati());
+}
+
 // ---- Help, intervention, times ----
 
 void FrmOperativo::SiSi()
@@ -316,21 +352,21 @@ void FrmOperativo::SiSi()
     for (int c = 1; c <= n; ++c)
         m_fraSfondoD->mostraFigura(c, Figura());
     m_lblEsito->cancella();
-    m_pannelli->portaInPrimoPiano(m_pannelli->fraTastierino());
-    m_pannelli->impostaTastierino(Tastierino::avanti);
+    usaPannello(Tastierino::Pannello::Tastierino);
+    impostaTastierino(Tastierino::avanti);
 }
 
 void FrmOperativo::NoAiuto()
 {
     if (m_regole.rifiutaAiuto() == RegoleEsercizio::Rifiuto::Intervento) {
-        m_pannelli->portaInPrimoPiano(m_pannelli->fraIntervento());
+        usaPannello(Tastierino::Pannello::Intervento);
         m_contesto.voce().dici(Parlato::perOrecchio(lblIntervento()->text()));
         optOK()->setFocus(Qt::OtherFocusReason);
         return;
     }
     VisualizzaD(m_contesto.esercizio().TipoEsercizio);
-    m_pannelli->portaInPrimoPiano(m_pannelli->fraTastierino());
-    m_pannelli->impostaTastierino(Tastierino::modifica);
+    usaPannello(Tastierino::Pannello::Tastierino);
+    impostaTastierino(Tastierino::modifica);
     m_lblEsito->cancella();
 }
 
@@ -371,18 +407,17 @@ void FrmOperativo::eseguiAzioneAiuto(const Tastierino::AzioneAiuto &azione)
 
 void FrmOperativo::Option1_KeyDown(int indice, int &codice)
 {
-    eseguiAzione(m_tastierino.keyDown(static_cast<Tasto>(indice), codice, m_pannelli->abilitati()));
+    eseguiAzione(m_tastierino.keyDown(static_cast<Tasto>(indice), codice));
 }
 
 void FrmOperativo::Option1_KeyPress(int indice, int &carattere)
 {
-    eseguiAzione(m_tastierino.keyPress(static_cast<Tasto>(indice), carattere, m_pannelli->abilitati()));
+    eseguiAzione(m_tastierino.keyPress(static_cast<Tasto>(indice), carattere));
 }
 
 void FrmOperativo::Option1_MouseDown(int indice)
 {
-    const auto t = static_cast<Tasto>(indice);
-    eseguiAzione(m_tastierino.mouseDown(t, tasto(t)->isEnabled()));
+    eseguiAzione(m_tastierino.mouseDown(static_cast<Tasto>(indice)));
 }
 
 void FrmOperativo::Option3_KeyDown(int indice, int &codice)
@@ -397,7 +432,7 @@ void FrmOperativo::Option3_KeyPress(int indice, int &carattere)
 
 void FrmOperativo::Option3_MouseDown(int indice)
 {
-    if (Option3(indice)->isEnabled())
+    if (m_tastierino.inUso() == Tastierino::Pannello::Aiuto)
         Rispondi(static_cast<Aiuto>(indice));
 }
 
@@ -412,7 +447,7 @@ void FrmOperativo::optOK_KeyDown(int, int &codice)
 
 void FrmOperativo::optOK_MouseDown()
 {
-    if (optOK()->isEnabled())
+    if (m_tastierino.inUso() == Tastierino::Pannello::Intervento)
         SiSi();
 }
 

@@ -71,7 +71,6 @@ void PannelliComando::creaTastierino(QWidget *form, ScalaturaModulo &scalatura)
         scalatura.aggiungi(b, t.sinistra, t.alto, t.larghezza, t.altezza);
         m_option1[i] = b;
     }
-    tasto(Tasto::Verifica)->setEnabled(false);
     QWidget::setTabOrder(tasto(Tasto::Aggiungi), tasto(Tasto::Esci));
     QWidget::setTabOrder(tasto(Tasto::Esci), tasto(Tasto::Togli));
     QWidget::setTabOrder(tasto(Tasto::Togli), tasto(Tasto::Verifica));
@@ -128,27 +127,20 @@ void PannelliComando::disattivaTutti()
     m_fraIntervento->setEnabled(false);
 }
 
-void PannelliComando::portaInPrimoPiano(QFrame *pannello)
+void PannelliComando::portaInPrimoPiano(Tastierino::Pannello pannello)
 {
+    QFrame *riquadro = pannello == Tastierino::Pannello::Tastierino ? m_fraTastierino
+                       : pannello == Tastierino::Pannello::Aiuto    ? m_fraAiuto
+                                                                    : m_fraIntervento;
     disattivaTutti();
-    pannello->setEnabled(true);
-    pannello->raise();
+    riquadro->setEnabled(true);
+    riquadro->raise();
 }
 
-void PannelliComando::impostaTastierino(const Tastierino::Stato &stato)
+void PannelliComando::mostraAbilitati(const Tastierino::Abilitazioni &abilitati)
 {
     for (int i = 0; i < Tastierino::numeroTasti; ++i)
-        m_option1[i]->setEnabled(stato.abilitati[i]);
-    // Before the form is shown this only records where the focus will be.
-    tasto(stato.fuoco)->setFocus(Qt::OtherFocusReason);
-}
-
-Tastierino::Abilitazioni PannelliComando::abilitati() const
-{
-    Tastierino::Abilitazioni a{};
-    for (int i = 0; i < Tastierino::numeroTasti; ++i)
-        a[i] = m_option1[i]->isEnabled();
-    return a;
+        m_option1[i]->setEnabled(abilitati[i]);
 }
 
 void PannelliComando::coloraTasto(Tasto t, bool conFuoco)

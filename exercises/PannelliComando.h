@@ -12,8 +12,9 @@ class ScalaturaModulo;
 
 // The three panels stacked at the keypad's place of the exercise form: the keypad with its
 // five buttons, the help panel with its two answers, the intervention with its OK button. They
-// are the form's own children; only the one in use is enabled and lies in front. The buttons
-// show by their colour which one has the focus.
+// are the form's own children; they show the Tastierino's state: only the panel in use is
+// enabled and lies in front, and the keypad's buttons are enabled as it says. The buttons show
+// by their colour which one has the focus.
 class PannelliComando
 {
 public:
@@ -34,10 +35,9 @@ public:
 
     void disattivaTutti();
     // Disables all three panels, then enables `pannello` and brings it in front.
-    void portaInPrimoPiano(QFrame *pannello);
-    // Enables the keypad's buttons as the state wants and gives the focus to its button.
-    void impostaTastierino(const Tastierino::Stato &stato);
-    Tastierino::Abilitazioni abilitati() const;
+    void portaInPrimoPiano(Tastierino::Pannello pannello);
+    // Enables the keypad's buttons as `abilitati` says.
+    void mostraAbilitati(const Tastierino::Abilitazioni &abilitati);
 
     void coloraTasto(Tasto t, bool conFuoco);
     void coloraRisposta(Aiuto a, bool conFuoco);

@@ -2,13 +2,13 @@
 
 #include "platform/CodiciTasto.h"
 
-Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice, const Abilitazioni &abilitati)
+Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice)
 {
     if (m_tastoGiu.tenuto())
         return {};
     Azione azione;
     if (const auto tasto = tastoDaCodice(codice)) {
-        if (abilitati[indice(*tasto)])
+        if (m_abilitati[indice(*tasto)])
             azione = {Azione::Tipo::Fuoco, *tasto};
     } else if (codice == CodiciTasto::Invio) {
         azione = {Azione::Tipo::Esegui, su};
@@ -21,18 +21,18 @@ Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice, const Abilitazioni
     return azione;
 }
 
-Tastierino::Azione Tastierino::keyPress(Tasto su, int &carattere, const Abilitazioni &abilitati)
+Tastierino::Azione Tastierino::keyPress(Tasto su, int &carattere)
 {
     if (!m_tastoPremuto.tenuto() && carattere != CodiciTasto::Spazio)
         carattere = CodiciTasto::Nessuno;
     if (!m_tastoPremuto.spazio(carattere))
         return {};
-    return {Azione::Tipo::Passa, successivoAbilitato(abilitati, su)};
+    return {Azione::Tipo::Passa, successivoAbilitato(m_abilitati, su)};
 }
 
-Tastierino::Azione Tastierino::mouseDown(Tasto su, bool abilitato)
+Tastierino::Azione Tastierino::mouseDown(Tasto su)
 {
-    if (!abilitato || !m_mouseGiu.prendi())
+    if (!attivo(su) || !m_mouseGiu.prendi())
         return {};
     return {Azione::Tipo::Esegui, su};
 }

@@ -10,10 +10,8 @@
 #include <QPushButton>
 
 namespace {
-const QString testoSecondaParte = QStringLiteral("Visualizza la seconda parte");
-// The caption as the switch writes it, with one z; the generation writes it with two.
+// The switch's caption for the first half, with one z; the generation writes it with two.
 const QString testoPrimaParteDelloScambio = QStringLiteral("Visualiza la prima parte");
-const QString testoPrimaParte = QStringLiteral("Visualizza la prima parte");
 
 constexpr int slotPerInsieme = GeneratoreSchede::slotPerInsieme;
 constexpr double larghezzaCornice = 4605;
@@ -124,9 +122,9 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
             [this] { stampaPagina(QString::fromUtf8(differenze(m_tipo).messaggioIncompleta)); });
     m_cmdFine = creaPulsante(client(), QStringLiteral("ESCI"), QRectF(9660, 6660, 2145, 645), true);
     connect(m_cmdFine, &QPushButton::clicked, this, &QWidget::close);
-    m_command2 = creaPulsante(client(), testoPrimaParte, QRectF(165, 7305, 3390, 600), false);
+    m_command2 = creaPulsante(client(), QString(), QRectF(165, 7305, 3390, 600), false);
     m_command2->setFont(Aspetto::arial(9.75));
-    connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchedeElementi::Command2_Click);
+    impostaMeta(m_frame3, m_frame4, m_command2, testoPrimaParteDelloScambio);
     m_mnuImpostazioneStampante = creaVoceStampante(QString::fromUtf8(diff.voceStampante));
     m_mnuSalvaPdf = creaVoceSalvaPdf(QString::fromUtf8(diff.messaggioIncompleta));
 
@@ -139,11 +137,6 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
 
 void FrmStampaSchedeElementi::generaEsercizio(int esercizio)
 {
-    const bool primaMeta = esercizio <= 2;
-    m_command2->setText(primaMeta ? testoSecondaParte : testoPrimaParte);
-    m_frame3->setVisible(primaMeta);
-    m_frame4->setVisible(!primaMeta);
-
     generaNelModello(esercizio);
     mostraEsercizio(esercizio);
 }
@@ -159,12 +152,4 @@ void FrmStampaSchedeElementi::mostraEsercizio(int esercizio)
     }
     mostraFigure(&m_image1[base], primo, QStringLiteral("Esercizio %1, primo insieme").arg(esercizio));
     mostraFigure(&m_image2[base], secondo, QStringLiteral("Esercizio %1, secondo insieme").arg(esercizio));
-}
-
-void FrmStampaSchedeElementi::Command2_Click()
-{
-    const bool versoSeconda = m_command2->text() == testoSecondaParte;
-    m_command2->setText(versoSeconda ? testoPrimaParteDelloScambio : testoSecondaParte);
-    m_frame3->setVisible(!versoSeconda);
-    m_frame4->setVisible(versoSeconda);
 }

@@ -30,6 +30,7 @@ ModelloScheda::ModelloScheda(Tipo tipo, GeneratoreCasuale &casuale, const Orolog
 void ModelloScheda::ricomincia()
 {
     m_mostrati.fill(false);
+    m_meta = Meta::Prima;
     m_insiemi.fill({});
     m_esercizi.fill({});
 }
@@ -42,6 +43,7 @@ int ModelloScheda::base(int esercizio) const
 void ModelloScheda::genera(int esercizio)
 {
     m_mostrati.at(esercizio - 1) = true;
+    m_meta = esercizio <= 2 ? Meta::Prima : Meta::Seconda;
     if (m_tipo == Tipo::Disegno)
         m_insiemi[esercizio - 1] = m_generatore.insiemeDaDisegnare(base(esercizio));
     else

@@ -19,6 +19,8 @@ public:
     enum class Tipo { Disegno, Aggiungi, Togli };
     // The first set (the only one of the draw kind) and the second set of an exercise.
     enum class Insieme { Primo, Secondo };
+    // The preview shows two of the four at a time: 1 and 2, or 3 and 4.
+    enum class Meta { Prima, Seconda };
 
     static constexpr int esercizi = 4;
     static constexpr int celle = GeneratoreSchede::slotPerInsieme;
@@ -35,8 +37,12 @@ public:
 
     // The form's load: nothing generated, no flag set.
     void ricomincia();
-    // Draws set (or exercise) e (1..4) again and marks it shown.
+    // Draws set (or exercise) e (1..4) again, marks it shown and shows its half.
     void genera(int esercizio);
+
+    Meta meta() const { return m_meta; }
+    // The other half, as the switch under the preview asks.
+    void scambiaMeta() { m_meta = m_meta == Meta::Prima ? Meta::Seconda : Meta::Prima; }
 
     bool mostrato(int esercizio) const;
     // Whether all four sets have been made: only a complete worksheet is printed or saved.
@@ -57,6 +63,7 @@ private:
     int base(int esercizio) const;
 
     Tipo m_tipo;
+    Meta m_meta = Meta::Prima;
     GeneratoreSchede m_generatore;
     std::array<bool, esercizi> m_mostrati{};
     std::array<InsiemeDaDisegnare, esercizi> m_insiemi{};

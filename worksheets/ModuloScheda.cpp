@@ -26,6 +26,8 @@
 
 namespace {
 const QString problemaStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+const QString testoSecondaParte = QStringLiteral("Visualizza la seconda parte");
+const QString testoPrimaParte = QStringLiteral("Visualizza la prima parte");
 // A server that takes seconds over a driverless printer's first job still prints; one that
 // never answers is given up after this.
 constexpr std::chrono::seconds tempoMassimoStampa{60};
@@ -125,6 +127,34 @@ QAction *ModuloScheda::creaVoceSalvaPdf(const QString &messaggioIncompleta)
         SalvaScheda(m_contesto).salva(this, m_modello, messaggioIncompleta);
     });
     return voce;
+}
+
+void ModuloScheda::impostaMeta(QWidget *prima, QWidget *seconda, QPushButton *scambio,
+                               const QString &primaDopoScambio)
+{
+    m_metaPrima = prima;
+    m_metaSeconda = seconda;
+    m_scambioMeta = scambio;
+    m_primaDopoScambio = primaDopoScambio;
+    connect(scambio, &QPushButton::clicked, this, [this] {
+        m_modello.scambiaMeta();
+        mostraMeta(true);
+    });
+    mostraMeta(false);
+}
+
+void ModuloScheda::generaNelModello(int esercizio)
+{
+    m_modello.genera(esercizio);
+    mostraMeta(false);
+}
+
+void ModuloScheda::mostraMeta(bool dopoScambio)
+{
+    const bool prima = m_modello.meta() == ModelloScheda::Meta::Prima;
+    m_scambioMeta->setText(prima ? testoSecondaParte : dopoScambio ? m_primaDopoScambio : testoPrimaParte);
+    m_metaPrima->setVisible(prima);
+    m_metaSeconda->setVisible(!prima);
 }
 
 void ModuloScheda::catturaProporzioni()

@@ -77,14 +77,19 @@ protected:
     void catturaProporzioni();
     void preparaApertura();
 
-    // Draws set e (1..4) again in the model; the form then shows it.
-    void generaNelModello(int esercizio) { m_modello.genera(esercizio); }
+    // The preview's two halves and the button under it that switches between them. Its caption
+    // names the half a press will show; `primaDopoScambio` is how a switch words the first.
+    void impostaMeta(QWidget *prima, QWidget *seconda, QPushButton *scambio,
+                     const QString &primaDopoScambio);
+    // Draws set e (1..4) again in the model and shows its half; the form then shows the set.
+    void generaNelModello(int esercizio);
     void stampaPagina(const QString &messaggioIncompleta);
 
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void concludiStampa(bool riuscita);
+    void mostraMeta(bool dopoScambio);
 
     Contesto &m_contesto;
     DialogoStampante &m_dialogoStampante;
@@ -93,6 +98,10 @@ private:
     ModelloScheda m_modello;
     bool m_inChiusura = false;
     QStringList m_titoli;
+    QWidget *m_metaPrima = nullptr;
+    QWidget *m_metaSeconda = nullptr;
+    QPushButton *m_scambioMeta = nullptr;
+    QString m_primaDopoScambio;
     QPointer<StampaInCorso> m_stampaInCorso;
     std::shared_ptr<Interruzione> m_interruzione;
 };

@@ -40,8 +40,8 @@ TEST_P(KeyDownTastierino, ActionLatchAndCode)
     const CasoTasto &c = GetParam();
     Tastierino t;
     int codice = c.codice;
-    const auto stato = c.dopoRisposta ? Tastierino::avanti : Tastierino::modifica;
-    const Tastierino::Azione a = t.keyDown(c.su, codice, stato.abilitati);
+    t.imposta(c.dopoRisposta ? Tastierino::avanti : Tastierino::modifica);
+    const Tastierino::Azione a = t.keyDown(c.su, codice);
     EXPECT_EQ(a.tipo, c.tipo);
     if (c.tipo != Tipo::Nessuna) {
         EXPECT_EQ(a.tasto, c.tasto);
@@ -88,14 +88,15 @@ class SpazioTastierino : public ::testing::TestWithParam<CasoSpazio>
 TEST_P(SpazioTastierino, MovesToTheNextEnabledButtonOnce)
 {
     Tastierino t;
+    t.imposta({GetParam().abilitati, GetParam().da});
     int carattere = CodiciTasto::Spazio;
-    const Tastierino::Azione a = t.keyPress(GetParam().da, carattere, GetParam().abilitati);
+    const Tastierino::Azione a = t.keyPress(GetParam().da, carattere);
     EXPECT_EQ(a.tipo, Tipo::Passa);
     EXPECT_EQ(a.tasto, GetParam().a);
     carattere = CodiciTasto::Spazio;
-    EXPECT_EQ(t.keyPress(GetParam().a, carattere, GetParam().abilitati).tipo, Tipo::Nessuna) << "held";
+    EXPECT_EQ(t.keyPress(GetParam().a, carattere).tipo, Tipo::Nessuna) << "held";
     t.keyUp();
-    EXPECT_EQ(t.keyPress(GetParam().a, carattere, GetParam().abilitati).tipo, Tipo::Passa);
+    EXPECT_EQ(t.keyPress(GetParam().a, carattere).tipo, Tipo::Passa);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,8 +177,9 @@ TEST(Aiuto, SpaceSwapsTheAnswersOncePerPressAndOtherCharactersAreSwallowed)
 TEST(Fermi, AKeyThatActedOnTheKeypadDoesNothingOnTheOtherPanelsUntilReleased)
 {
     Tastierino t;
+    t.abilitaVerifica(true);
     int codice = CodiciTasto::Invio;
-    ASSERT_EQ(t.keyDown(Tasto::Verifica, codice, {true, true, true, false, false}).tipo, Tipo::Esegui);
+    ASSERT_EQ(t.keyDown(Tasto::Verifica, codice).tipo, Tipo::Esegui);
     codice = CodiciTasto::Invio;
     EXPECT_EQ(t.keyDownAiuto(Aiuto::Si, codice).tipo, TipoAiuto::Nessuna);
     EXPECT_FALSE(t.keyDownOK(codice));
@@ -189,7 +191,8 @@ TEST(Fermi, AKeyThatActedOnTheKeypadDoesNothingOnTheOtherPanelsUntilReleased)
     EXPECT_TRUE(t.keyDownOK(codice));
     EXPECT_TRUE(t.tastoGiu()) << "OK holds the keypad it brings back";
     codice = CodiciTasto::Invio;
-    EXPECT_EQ(t.keyDown(Tasto::Avanti, codice, Tastierino::avanti.abilitati).tipo, Tipo::Nessuna);
+    t.imposta(Tastierino::avanti);
+    EXPECT_EQ(t.keyDown(Tasto::Avanti, codice).tipo, Tipo::Nessuna);
 }
 
 TEST(Fermi, OkAcceptsOnlyEnter)
@@ -206,19 +209,23 @@ TEST(Fermi, OkAcceptsOnlyEnter)
 TEST(Fermi, AMousePressActsOnceOnAnEnabledButtonAndOnlyAMouseOrKeyReleaseFreesIt)
 {
     Tastierino t;
-    EXPECT_EQ(t.mouseDown(Tasto::Verifica, false).tipo, Tipo::Nessuna);
+    EXPECT_EQ(t.mouseDown(Tasto::Verifica).tipo, Tipo::Nessuna);
     EXPECT_FALSE(t.mouseGiu()) << "a disabled button does not latch";
-    const Tastierino::Azione a = t.mouseDown(Tasto::Aggiungi, true);
+    t.usa(Tastierino::Pannello::Aiuto);
+    EXPECT_EQ(t.mouseDown(Tasto::Aggiungi).tipo, Tipo::Nessuna) << "the keypad is not in use";
+    EXPECT_FALSE(t.mouseGiu());
+    t.usa(Tastierino::Pannello::Tastierino);
+    const Tastierino::Azione a = t.mouseDown(Tasto::Aggiungi);
     EXPECT_EQ(a.tipo, Tipo::Esegui);
     EXPECT_EQ(a.tasto, Tasto::Aggiungi);
-    EXPECT_EQ(t.mouseDown(Tasto::Togli, true).tipo, Tipo::Nessuna) << "a second button before the release";
+    EXPECT_EQ(t.mouseDown(Tasto::Togli).tipo, Tipo::Nessuna) << "a second button before the release";
     int codice = CodiciTasto::Invio;
-    EXPECT_EQ(t.keyDown(Tasto::Aggiungi, codice, Tastierino::modifica.abilitati).tipo, Tipo::Esegui)
+    EXPECT_EQ(t.keyDown(Tasto::Aggiungi, codice).tipo, Tipo::Esegui)
         << "the mouse does not hold the keys";
     t.mouseUp();
     EXPECT_FALSE(t.mouseGiu());
     EXPECT_TRUE(t.tastoGiu()) << "a mouse release leaves the key latch";
-    t.mouseDown(Tasto::Togli, true);
+    t.mouseDown(Tasto::Togli);
     t.keyUp();
     EXPECT_FALSE(t.mouseGiu()) << "a key release frees everything";
     EXPECT_FALSE(t.tastoGiu());

@@ -97,6 +97,27 @@ TEST_P(Modello, ThePreviewShowsWhatTheModelHolds)
     verifica("rigenerato il secondo");
 }
 
+// The half on show belongs to the model: a generated set shows its own half, the switch the other,
+// and a new load the first; the form's halves follow it.
+TEST_P(Modello, HoldsTheHalfOnShow)
+{
+    using Meta = ModelloScheda::Meta;
+    modello.ricomincia();
+    EXPECT_EQ(modello.meta(), Meta::Prima);
+    for (const auto &[esercizio, meta] : {std::pair{3, Meta::Seconda}, std::pair{2, Meta::Prima},
+                                          std::pair{4, Meta::Seconda}, std::pair{1, Meta::Prima}}) {
+        modello.genera(esercizio);
+        EXPECT_EQ(modello.meta(), meta) << esercizio;
+    }
+    modello.scambiaMeta();
+    EXPECT_EQ(modello.meta(), Meta::Seconda);
+    modello.scambiaMeta();
+    EXPECT_EQ(modello.meta(), Meta::Prima);
+    modello.scambiaMeta();
+    modello.ricomincia();
+    EXPECT_EQ(modello.meta(), Meta::Prima);
+}
+
 INSTANTIATE_TEST_SUITE_P(Tipi, Modello, ::testing::ValuesIn(Schede::tutti), Schede::nomeCaso);
 
 } // namespace
