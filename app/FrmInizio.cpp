@@ -262,9 +262,8 @@ void FrmInizio::collegaPulsantiModo()
         if (focusWidget() != m_option1[i])
             Option1_LostFocus(i);
     });
-    // The handlers swallow a key by writing its code, so they run within the event.
-    connect(eventi, &EventiControllo::keyDown, this, &FrmInizio::Option1_KeyDown, Qt::DirectConnection);
-    connect(eventi, &EventiControllo::keyPress, this, &FrmInizio::Option1_KeyPress, Qt::DirectConnection);
+    connect(eventi, &EventiControllo::keyDown, this, &FrmInizio::Option1_KeyDown);
+    connect(eventi, &EventiControllo::keyPress, this, &FrmInizio::Option1_KeyPress);
     connect(eventi, &EventiControllo::keyUp, this, [this] { m_pulsantiModo.keyUp(); });
     connect(eventi, &EventiControllo::mouseDown, this, &FrmInizio::ContinuaKeyDown1);
     connect(eventi, &EventiControllo::mouseUp, this, [this] { m_pulsantiModo.mouseUp(); });
@@ -328,12 +327,12 @@ void FrmInizio::Option1_LostFocus(int indice)
     coloraPulsante(indice, colorePulsanteNormale);
 }
 
-void FrmInizio::Option1_KeyDown(int indice, int &codice)
+void FrmInizio::Option1_KeyDown(int indice, int codice)
 {
     eseguiAzione(m_pulsantiModo.keyDown(static_cast<PulsantiModo::Pulsante>(indice), codice));
 }
 
-void FrmInizio::Option1_KeyPress(int indice, int &carattere)
+void FrmInizio::Option1_KeyPress(int indice, int carattere)
 {
     eseguiAzione(m_pulsantiModo.keyPress(static_cast<PulsantiModo::Pulsante>(indice), carattere));
 }

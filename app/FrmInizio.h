@@ -92,8 +92,8 @@ private:
 
     void Option1_GotFocus(int indice);
     void Option1_LostFocus(int indice);
-    void Option1_KeyDown(int indice, int &codice);
-    void Option1_KeyPress(int indice, int &carattere);
+    void Option1_KeyDown(int indice, int codice);
+    void Option1_KeyPress(int indice, int carattere);
     void eseguiAzione(const PulsantiModo::Azione &azione);
     void coloraPulsante(int indice, const QColor &colore);
 

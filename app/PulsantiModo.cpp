@@ -2,7 +2,7 @@
 
 #include "platform/CodiciTasto.h"
 
-PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int &codice)
+PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int codice)
 {
     if (m_tastoGiu.tenuto())
         return {};
@@ -35,17 +35,14 @@ PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int &codice)
     case CodiciTasto::F3:
         break; // accepted, does nothing, but still latches
     default:
-        codice = CodiciTasto::Nessuno;
         return azione;
     }
     m_tastoGiu.tieni();
     return azione;
 }
 
-PulsantiModo::Azione PulsantiModo::keyPress(Pulsante su, int &carattere)
+PulsantiModo::Azione PulsantiModo::keyPress(Pulsante su, int carattere)
 {
-    if (!m_tastoPremuto.tenuto() && carattere != CodiciTasto::Spazio)
-        carattere = CodiciTasto::Nessuno;
     if (!m_tastoPremuto.spazio(carattere))
         return {};
     return {Azione::Tipo::Fuoco, successivo(su)};

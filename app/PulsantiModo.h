@@ -21,10 +21,10 @@ public:
         Pulsante pulsante = Pulsante::Vuoto; // the button to focus, or the one whose kind starts
     };
 
-    // A key-down on button `su`; a key it does not accept gets its code set to 0.
-    Azione keyDown(Pulsante su, int &codice);
-    // A typed character on button `su`; only Space is accepted, the rest is swallowed.
-    Azione keyPress(Pulsante su, int &carattere);
+    // A key-down on button `su`; a key it does not accept does nothing and does not latch.
+    Azione keyDown(Pulsante su, int codice);
+    // A typed character on button `su`; only Space is accepted.
+    Azione keyPress(Pulsante su, int carattere);
     void keyUp();
     void mouseUp();
 

@@ -2,7 +2,6 @@
 
 #include "comune/Contesto.h"
 #include "comune/Galleria.h"
-#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "comune/StatoEsercizio.h"
 #include "comune/TipoEsercizio.h"
@@ -29,16 +28,17 @@ const QSizeF clientProgetto(11910, 8580);
 const QColor testoTitolo(192, 64, 0);
 
 // The instruction line before the start screen names a kind, then each kind's.
-const QString istruzioneIniziale = QStringLiteral("Secondo  insieme vuoto - Aggiungi (+) elementi");
-const std::array<QString, 3> istruzioni = {
-    QStringLiteral("Secondo  insieme vuoto - Devi inserire elementi"),
-    QStringLiteral("Secondo  insieme suvvalente - Devi aggiungere elementi"),
-    QStringLiteral("Secondo  insieme prevalente - Devi togliere elementi"),
-};
+const Didascalia istruzioneIniziale{QStringLiteral("Secondo  insieme vuoto - Aggiungi (+) elementi"),
+                                    QStringLiteral("Secondo insieme vuoto - Aggiungi (+) elementi")};
+const std::array<Didascalia, 3> istruzioni = {{
+    {QStringLiteral("Secondo  insieme vuoto - Devi inserire elementi"),
+     QStringLiteral("Secondo insieme vuoto. Devi inserire elementi.")},
+    {QStringLiteral("Secondo  insieme suvvalente - Devi aggiungere elementi"),
+     QStringLiteral("Secondo insieme suvvalente. Devi aggiungere elementi.")},
+    {QStringLiteral("Secondo  insieme prevalente - Devi togliere elementi"),
+     QStringLiteral("Secondo insieme prevalente. Devi togliere elementi.")},
+}};
 const QColor blu(0, 0, 255);
-
-// Handlers write a swallowed key's code through the reference, so they run in the sender's call.
-constexpr auto diretta = Qt::DirectConnection;
 
 } // namespace
 
@@ -75,8 +75,8 @@ FrmOperativo::~FrmOperativo()
 void FrmOperativo::annunciaTipo(TipoEsercizio tipo)
 {
     m_istruzione = istruzioni.at(static_cast<std::size_t>(tipo));
-    m_label2->setText(m_istruzione);
-    m_contesto.voce().dici(Parlato::perOrecchio(m_istruzione));
+    m_label2->setText(m_istruzione.testo);
+    m_contesto.voce().dici(m_istruzione.detta);
 }
 
 // ---- Building the form ----
@@ -91,7 +91,7 @@ void FrmOperativo::creaControlli()
     s.aggiungi(m_label1, 165, 15, 11850, 495);
 
     m_istruzione = istruzioneIniziale;
-    m_label2 = new QLabel(m_istruzione, this);
+    m_label2 = new QLabel(m_istruzione.testo, this);
     m_label2->setFont(arial(14.25));
     coloraTesto(m_label2, testoTitolo);
     s.aggiungi(m_label2, 150, 480, 11850, 495);
@@ -120,8 +120,8 @@ void FrmOperativo::collegaEventi()
             [this](int i) { m_pannelli->coloraTasto(static_cast<Tasto>(i), true); });
     connect(m_eventiOption1, &EventiControllo::lostFocus, this,
             [this](int i) { m_pannelli->coloraTasto(static_cast<Tasto>(i), false); });
-    connect(m_eventiOption1, &EventiControllo::keyDown, this, &FrmOperativo::Option1_KeyDown, diretta);
-    connect(m_eventiOption1, &EventiControllo::keyPress, this, &FrmOperativo::Option1_KeyPress, diretta);
+    connect(m_eventiOption1, &EventiControllo::keyDown, this, &FrmOperativo::Option1_KeyDown);
+    connect(m_eventiOption1, &EventiControllo::keyPress, this, &FrmOperativo::Option1_KeyPress);
     connect(m_eventiOption1, &EventiControllo::keyUp, this, rilascio);
     connect(m_eventiOption1, &EventiControllo::mouseDown, this, &FrmOperativo::Option1_MouseDown);
     connect(m_eventiOption1, &EventiControllo::mouseUp, this, [this] { m_tastierino.mouseUp(); });
@@ -133,14 +133,14 @@ void FrmOperativo::collegaEventi()
             [this](int i) { m_pannelli->coloraRisposta(static_cast<Aiuto>(i), true); });
     connect(m_eventiOption3, &EventiControllo::lostFocus, this,
             [this](int i) { m_pannelli->coloraRisposta(static_cast<Aiuto>(i), false); });
-    connect(m_eventiOption3, &EventiControllo::keyDown, this, &FrmOperativo::Option3_KeyDown, diretta);
-    connect(m_eventiOption3, &EventiControllo::keyPress, this, &FrmOperativo::Option3_KeyPress, diretta);
+    connect(m_eventiOption3, &EventiControllo::keyDown, this, &FrmOperativo::Option3_KeyDown);
+    connect(m_eventiOption3, &EventiControllo::keyPress, this, &FrmOperativo::Option3_KeyPress);
     connect(m_eventiOption3, &EventiControllo::keyUp, this, rilascio);
     connect(m_eventiOption3, &EventiControllo::mouseDown, this, &FrmOperativo::Option3_MouseDown);
 
     m_eventiOK = new EventiControllo(this);
     m_eventiOK->aggiungi(optOK(), 0);
-    connect(m_eventiOK, &EventiControllo::keyDown, this, &FrmOperativo::optOK_KeyDown, diretta);
+    connect(m_eventiOK, &EventiControllo::keyDown, this, &FrmOperativo::optOK_KeyDown);
     connect(m_eventiOK, &EventiControllo::keyUp, this, rilascio);
     connect(m_eventiOK, &EventiControllo::mouseDown, this, &FrmOperativo::optOK_MouseDown);
 }
@@ -263,7 +263,7 @@ void FrmOperativo::EseguiTasto(Tasto t)
         break;
     case Tasto::Avanti:
         NuovoEsercizio();
-        m_contesto.voce().dici(Parlato::perOrecchio(m_istruzione));
+        m_contesto.voce().dici(m_istruzione.detta);
         break;
     case Tasto::Esci:
         close();
@@ -294,13 +294,15 @@ void FrmOperativo::Verifica()
     if (esatta) {
         m_risultati->mostraEsatte(s.RisposteEsatte);
         m_lblEsito->mostra(true);
-        m_contesto.voce().dici(Parlato::perOrecchio(m_lblEsito->text()));
+        m_contesto.voce().dici(EsitoVerifica::didascalia(true).detta);
         impostaTastierino(Tastierino::avanti);
     } else {
         m_lblEsito->mostra(false);
         m_risultati->mostraErrate(s.RisposteErrate);
         usaPannello(Tastierino::Pannello::Aiuto);
-        m_contesto.voce().dici(Parlato::perOrecchio({m_lblEsito->text(), LblAiuto()->text()}));
+        // One utterance, so that the second sentence does not cut the first.
+        m_contesto.voce().dici(EsitoVerifica::didascalia(false).detta + QLatin1Char(' ')
+                               + PannelliComando::tiAiuto.detta);
     }
 }
 
@@ -360,7 +362,7 @@ void FrmOperativo::NoAiuto()
 {
     if (m_regole.rifiutaAiuto() == RegoleEsercizio::Rifiuto::Intervento) {
         usaPannello(Tastierino::Pannello::Intervento);
-        m_contesto.voce().dici(Parlato::perOrecchio(lblIntervento()->text()));
+        m_contesto.voce().dici(PannelliComando::intervengo.detta);
         optOK()->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -405,12 +407,12 @@ void FrmOperativo::eseguiAzioneAiuto(const Tastierino::AzioneAiuto &azione)
 
 // ---- Control events ----
 
-void FrmOperativo::Option1_KeyDown(int indice, int &codice)
+void FrmOperativo::Option1_KeyDown(int indice, int codice)
 {
     eseguiAzione(m_tastierino.keyDown(static_cast<Tasto>(indice), codice));
 }
 
-void FrmOperativo::Option1_KeyPress(int indice, int &carattere)
+void FrmOperativo::Option1_KeyPress(int indice, int carattere)
 {
     eseguiAzione(m_tastierino.keyPress(static_cast<Tasto>(indice), carattere));
 }
@@ -420,12 +422,12 @@ void FrmOperativo::Option1_MouseDown(int indice)
     eseguiAzione(m_tastierino.mouseDown(static_cast<Tasto>(indice)));
 }
 
-void FrmOperativo::Option3_KeyDown(int indice, int &codice)
+void FrmOperativo::Option3_KeyDown(int indice, int codice)
 {
     eseguiAzioneAiuto(m_tastierino.keyDownAiuto(static_cast<Aiuto>(indice), codice));
 }
 
-void FrmOperativo::Option3_KeyPress(int indice, int &carattere)
+void FrmOperativo::Option3_KeyPress(int indice, int carattere)
 {
     eseguiAzioneAiuto(m_tastierino.keyPressAiuto(static_cast<Aiuto>(indice), carattere));
 }
@@ -436,7 +438,7 @@ void FrmOperativo::Option3_MouseDown(int indice)
         Rispondi(static_cast<Aiuto>(indice));
 }
 
-void FrmOperativo::optOK_KeyDown(int, int &codice)
+void FrmOperativo::optOK_KeyDown(int, int codice)
 {
     if (!m_tastierino.keyDownOK(codice))
         return;

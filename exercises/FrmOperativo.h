@@ -119,13 +119,13 @@ private:
     void Rispondi(Aiuto risposta);
     void eseguiAzioneAiuto(const Tastierino::AzioneAiuto &azione);
 
-    void Option1_KeyDown(int indice, int &codice);
-    void Option1_KeyPress(int indice, int &carattere);
+    void Option1_KeyDown(int indice, int codice);
+    void Option1_KeyPress(int indice, int carattere);
     void Option1_MouseDown(int indice);
-    void Option3_KeyDown(int indice, int &codice);
-    void Option3_KeyPress(int indice, int &carattere);
+    void Option3_KeyDown(int indice, int codice);
+    void Option3_KeyPress(int indice, int carattere);
     void Option3_MouseDown(int indice);
-    void optOK_KeyDown(int indice, int &codice);
+    void optOK_KeyDown(int indice, int codice);
     void optOK_MouseDown();
 
     const QPixmap &Figura();
@@ -148,7 +148,7 @@ private:
     PannelloRisultati *m_risultati = nullptr;
 
     // What the instruction line says; "AVANTI" says it again.
-    QString m_istruzione;
+    Didascalia m_istruzione;
     int m_indiceFigura = -1;
     qreal m_rapportoFigura = 0;
     QPixmap m_figura;

@@ -81,7 +81,7 @@ void PannelliComando::creaAiutoEIntervento(QWidget *form, ScalaturaModulo &scala
 {
     m_fraAiuto = pannello(form, QStringLiteral("fraAiuto"), QStringLiteral("Aiuto"));
     scalatura.aggiungi(m_fraAiuto, 5385, 4815, 5670, 3525);
-    m_lblAiuto = new QLabel(QStringLiteral("Ti aiuto ?"), m_fraAiuto);
+    m_lblAiuto = new QLabel(tiAiuto.testo, m_fraAiuto);
     m_lblAiuto->setFont(arial(21.75));
     m_lblAiuto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     coloraSfondo(m_lblAiuto, aiutoNormale);
@@ -102,7 +102,7 @@ void PannelliComando::creaAiutoEIntervento(QWidget *form, ScalaturaModulo &scala
 
     m_fraIntervento = pannello(form, QStringLiteral("fraIntervento"), QStringLiteral("Intervento"));
     scalatura.aggiungi(m_fraIntervento, 5385, 4815, 5685, 3525);
-    m_lblIntervento = new QLabel(QStringLiteral("Intervengo io"), m_fraIntervento);
+    m_lblIntervento = new QLabel(intervengo.testo, m_fraIntervento);
     m_lblIntervento->setFont(arial(27.75));
     m_lblIntervento->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette p = m_lblIntervento->palette();

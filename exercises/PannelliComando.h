@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comune/Didascalia.h"
 #include "exercises/Tastierino.h"
 
 #include <array>
@@ -20,6 +21,10 @@ class PannelliComando
 public:
     using Tasto = Tastierino::Tasto;
     using Aiuto = Tastierino::Aiuto;
+
+    // The captions of the help and intervention panels, which the voice says as they come up.
+    static inline const Didascalia tiAiuto{QStringLiteral("Ti aiuto ?"), QStringLiteral("Ti aiuto?")};
+    static inline const Didascalia intervengo{QStringLiteral("Intervengo io"), QStringLiteral("Intervengo io.")};
 
     // Builds the panels in `form` and registers them, and their contents, with its scaling.
     PannelliComando(QWidget *form, ScalaturaModulo &scalatura);

@@ -2,7 +2,7 @@
 
 #include "platform/CodiciTasto.h"
 
-Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice)
+Tastierino::Azione Tastierino::keyDown(Tasto su, int codice)
 {
     if (m_tastoGiu.tenuto())
         return {};
@@ -13,7 +13,6 @@ Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice)
     } else if (codice == CodiciTasto::Invio) {
         azione = {Azione::Tipo::Esegui, su};
     } else {
-        codice = CodiciTasto::Nessuno;
         return {};
     }
     // A digit naming a disabled button does nothing, but it still holds the key.
@@ -21,10 +20,8 @@ Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice)
     return azione;
 }
 
-Tastierino::Azione Tastierino::keyPress(Tasto su, int &carattere)
+Tastierino::Azione Tastierino::keyPress(Tasto su, int carattere)
 {
-    if (!m_tastoPremuto.tenuto() && carattere != CodiciTasto::Spazio)
-        carattere = CodiciTasto::Nessuno;
     if (!m_tastoPremuto.spazio(carattere))
         return {};
     return {Azione::Tipo::Passa, successivoAbilitato(m_abilitati, su)};
@@ -37,7 +34,7 @@ Tastierino::Azione Tastierino::mouseDown(Tasto su)
     return {Azione::Tipo::Esegui, su};
 }
 
-Tastierino::AzioneAiuto Tastierino::keyDownAiuto(Aiuto su, int &codice)
+Tastierino::AzioneAiuto Tastierino::keyDownAiuto(Aiuto su, int codice)
 {
     if (m_tastoGiuAiuto.tenuto())
         return {};
@@ -57,30 +54,25 @@ Tastierino::AzioneAiuto Tastierino::keyDownAiuto(Aiuto su, int &codice)
         azione = {AzioneAiuto::Tipo::Scegli, su};
         break;
     default:
-        codice = CodiciTasto::Nessuno;
         return {};
     }
     tastoTenuto();
     return azione;
 }
 
-Tastierino::AzioneAiuto Tastierino::keyPressAiuto(Aiuto su, int &carattere)
+Tastierino::AzioneAiuto Tastierino::keyPressAiuto(Aiuto su, int carattere)
 {
-    if (!m_tastoPremutoAiuto.tenuto() && carattere != CodiciTasto::Spazio)
-        carattere = CodiciTasto::Nessuno;
     if (!m_tastoPremutoAiuto.spazio(carattere))
         return {};
     return {AzioneAiuto::Tipo::Passa, su == Aiuto::Si ? Aiuto::No : Aiuto::Si};
 }
 
-bool Tastierino::keyDownOK(int &codice)
+bool Tastierino::keyDownOK(int codice)
 {
     if (m_tastoGiuAiuto.tenuto())
         return false;
-    if (codice != CodiciTasto::Invio) {
-        codice = CodiciTasto::Nessuno;
+    if (codice != CodiciTasto::Invio)
         return false;
-    }
     tastoTenuto();
     return true;
 }

