@@ -5,12 +5,12 @@
 #include "comune/FiguraAdattata.h"
 #include "app/FrmAutore.h"
 #include "app/MenuVoce.h"
-#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "exercises/FrmOperativo.h"
 #include "comune/StatoEsercizio.h"
 #include "platform/EventiControllo.h"
 #include "platform/SchermoIntero.h"
+#include "platform/FineModulo.h"
 #include "platform/Twips.h"
 #include "platform/Voce.h"
 #include "worksheets/FrmStampaSchede.h"
@@ -31,13 +31,13 @@ namespace {
 using Aspetto::arial;
 using Aspetto::coloraSfondo;
 using Aspetto::coloraTesto;
+using Aspetto::rosa;
+using Aspetto::rosaChiaro;
 
 constexpr double larghezzaClientProgetto = 11910;
 constexpr double altezzaClientProgetto = 8280;
 constexpr int intervalloTendineMs = 10;
 
-const QColor rosaChiaro(255, 192, 255);
-const QColor rosa(255, 128, 255);
 const QColor magenta(255, 0, 255);
 const QColor colorePulsanteNormale = rosaChiaro;
 const QColor colorePulsanteFuoco = rosa;
@@ -45,7 +45,6 @@ const QColor colorePulsanteFuoco = rosa;
 const QString iconaFinestra = QStringLiteral(":/immagini/icona.ico");
 const QString figuraInsieme = QStringLiteral(":/immagini/insieme.jpg");
 
-const auto &istruzioni = ProgettoInizio::istruzioni;
 const auto &testiPulsanti = ProgettoInizio::testiPulsanti;
 const auto &dettiPulsanti = ProgettoInizio::dettiPulsanti;
 const auto &postiPulsanti = ProgettoInizio::postiPulsanti;
@@ -103,26 +102,19 @@ FrmInizio::FrmInizio(Contesto &contesto, DialogoStampante &dialogoStampante, QWi
     Form_Load();
 }
 
-FrmInizio::~FrmInizio() = default;
+FrmInizio::~FrmInizio()
+{
+    FineModulo::staccaGestori(*this);
+    // The forms it opened are not its children, yet they call it back.
+    for (QObject *modulo : std::initializer_list<QObject *>{m_operativo, m_schedaVuoto, m_schedaAggiungi,
+                                                             m_schedaTogli})
+        if (modulo)
+            QObject::disconnect(modulo, nullptr, this, nullptr);
+}
 
 void FrmInizio::registra(QWidget *controllo, const QRectF &posto)
 {
     m_scalatura->aggiungi(controllo, posto);
-    m_collezione.push_back(controllo);
-}
-
-void FrmInizio::registraSenzaGeometria(QObject *controllo, TipoControllo tipo)
-{
-    m_scalatura->aggiungiSenzaGeometria(tipo);
-    m_collezione.push_back(controllo);
-}
-
-int FrmInizio::indiceControllo(const QObject *controllo) const
-{
-    for (std::size_t i = 0; i < m_collezione.size(); ++i)
-        if (m_collezione[i] == controllo)
-            return static_cast<int>(i);
-    return -1;
 }
 
 FrmOperativo *FrmInizio::operativo() const
@@ -201,7 +193,7 @@ void FrmInizio::creaControlli()
     m_timerTendine = new QTimer(this);
     m_timerTendine->setInterval(intervalloTendineMs);
     connect(m_timerTendine, &QTimer::timeout, this, &FrmInizio::timerTendine_Timer);
-    registraSenzaGeometria(m_timerTendine, TipoControllo::Timer);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::Timer);
 
     m_label2 = etichetta(form, QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"),
                          arial(12), QColor(192, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
@@ -230,15 +222,15 @@ void FrmInizio::creaControlli()
 void FrmInizio::creaMenu()
 {
     QMenu *stampaSchede = menuBar()->addMenu(QStringLiteral("Stampa schede"));
-    registraSenzaGeometria(stampaSchede->menuAction(), TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     m_mnuVuoto = stampaSchede->addAction(QStringLiteral("insieme vuoto"));
-    registraSenzaGeometria(m_mnuVuoto, TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     m_mnuAggiungi = stampaSchede->addAction(QStringLiteral("aggiungi elementi"));
-    registraSenzaGeometria(m_mnuAggiungi, TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     m_mnuTogli = stampaSchede->addAction(QStringLiteral("togli elementi"));
-    registraSenzaGeometria(m_mnuTogli, TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     m_mnuInfo = menuBar()->addAction(QStringLiteral("About"));
-    registraSenzaGeometria(m_mnuInfo, TipoControllo::VoceMenu);
+    m_scalatura->aggiungiSenzaGeometria(TipoControllo::VoceMenu);
     new MenuVoce(*menuBar(), m_contesto.voce(), m_contesto.avvisi(), this);
 
     connect(m_mnuVuoto, &QAction::triggered, this, &FrmInizio::MnuVuoto_Click);
@@ -271,9 +263,8 @@ void FrmInizio::collegaPulsantiModo()
         if (focusWidget() != m_option1[i])
             Option1_LostFocus(i);
     });
-    // The handlers swallow a key by writing its code, so they run within the event.
-    connect(eventi, &EventiControllo::keyDown, this, &FrmInizio::Option1_KeyDown, Qt::DirectConnection);
-    connect(eventi, &EventiControllo::keyPress, this, &FrmInizio::Option1_KeyPress, Qt::DirectConnection);
+    connect(eventi, &EventiControllo::keyDown, this, &FrmInizio::Option1_KeyDown);
+    connect(eventi, &EventiControllo::keyPress, this, &FrmInizio::Option1_KeyPress);
     connect(eventi, &EventiControllo::keyUp, this, [this] { m_pulsantiModo.keyUp(); });
     connect(eventi, &EventiControllo::mouseDown, this, &FrmInizio::ContinuaKeyDown1);
     connect(eventi, &EventiControllo::mouseUp, this, [this] { m_pulsantiModo.mouseUp(); });
@@ -344,12 +335,12 @@ void FrmInizio::Option1_LostFocus(int indice)
     coloraPulsante(indice, colorePulsanteNormale);
 }
 
-void FrmInizio::Option1_KeyDown(int indice, int &codice)
+void FrmInizio::Option1_KeyDown(int indice, int codice)
 {
     eseguiAzione(m_pulsantiModo.keyDown(static_cast<PulsantiModo::Pulsante>(indice), codice));
 }
 
-void FrmInizio::Option1_KeyPress(int indice, int &carattere)
+void FrmInizio::Option1_KeyPress(int indice, int carattere)
 {
     eseguiAzione(m_pulsantiModo.keyPress(static_cast<PulsantiModo::Pulsante>(indice), carattere));
 }
@@ -386,8 +377,7 @@ void FrmInizio::ContinuaKeyDown1(int tipo)
         m_operativo = new FrmOperativo(m_contesto);
         SchermoIntero::mostra(m_operativo, m_contesto.schermoIntero());
     }
-    m_operativo->Label2()->setText(istruzioni[static_cast<std::size_t>(tipo)]);
-    m_contesto.voce().dici(Parlato::perOrecchio(m_operativo->Label2()->text()));
+    m_operativo->annunciaTipo(static_cast<TipoEsercizio>(tipo));
 }
 
 void FrmInizio::MnuVuoto_Click()

@@ -9,7 +9,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <vector>
 
 class Contesto;
 class DialogoStampante;
@@ -61,8 +60,6 @@ public:
     QAction *mnuInfo() const { return m_mnuInfo; }
 
     const ScalaturaModulo &scalatura() const { return *m_scalatura; }
-    // The index of a control in the form's control collection, -1 if it is not there.
-    int indiceControllo(const QObject *controllo) const;
     const Tendine &tendine() const { return m_tendine; }
     const PulsantiModo &pulsantiModo() const { return m_pulsantiModo; }
 
@@ -87,7 +84,6 @@ private:
     void impilaControlli();
     QWidget *creaForma(QWidget *contenitore, const QColor &colore, const QRectF &posto);
     void registra(QWidget *controllo, const QRectF &posto);
-    void registraSenzaGeometria(QObject *controllo, TipoControllo tipo);
     void collegaPulsantiModo();
 
     void Form_Load();
@@ -96,8 +92,8 @@ private:
 
     void Option1_GotFocus(int indice);
     void Option1_LostFocus(int indice);
-    void Option1_KeyDown(int indice, int &codice);
-    void Option1_KeyPress(int indice, int &carattere);
+    void Option1_KeyDown(int indice, int codice);
+    void Option1_KeyPress(int indice, int carattere);
     void eseguiAzione(const PulsantiModo::Azione &azione);
     void coloraPulsante(int indice, const QColor &colore);
 
@@ -114,7 +110,6 @@ private:
     Contesto &m_contesto;
     DialogoStampante &m_dialogoStampante;
     ScalaturaModulo *m_scalatura = nullptr;
-    std::vector<const QObject *> m_collezione;
     Tendine m_tendine;
     PulsantiModo m_pulsantiModo;
     bool m_scaricando = false;

@@ -8,17 +8,10 @@
 #include <array>
 #include <utility>
 
-// The start screen's design data that is not plain geometry of one control: the instruction
-// line of each exercise kind, the mode buttons' captions (their trailing blanks line them up),
+// The start screen's design data that is not plain geometry of one control: the mode buttons' captions (their trailing blanks line them up),
 // what a screen reader says for each, and the places and colours of the buttons and squares.
 struct ProgettoInizio
 {
-    static inline const std::array<QString, 3> istruzioni = {
-        QStringLiteral("Secondo  insieme vuoto - Devi inserire elementi"),
-        QStringLiteral("Secondo  insieme suvvalente - Devi aggiungere elementi"),
-        QStringLiteral("Secondo  insieme prevalente - Devi togliere elementi"),
-    };
-
     static inline const std::array<QString, PulsantiModo::numeroPulsanti> testiPulsanti = {
         QStringLiteral("da: INSIEME VUOTO ( O )              "),
         QStringLiteral("da: INSIEME MENO POTENTE (+)"),

@@ -2,9 +2,9 @@
 
 #include "platform/CodiciTasto.h"
 
-PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int &codice)
+PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int codice)
 {
-    if (m_tastoGiu)
+    if (m_tastoGiu.tenuto())
         return {};
 
     Azione azione;
@@ -35,34 +35,28 @@ PulsantiModo::Azione PulsantiModo::keyDown(Pulsante su, int &codice)
     case CodiciTasto::F3:
         break; // accepted, does nothing, but still latches
     default:
-        codice = CodiciTasto::Nessuno;
         return azione;
     }
-    m_tastoGiu = true;
+    m_tastoGiu.tieni();
     return azione;
 }
 
-PulsantiModo::Azione PulsantiModo::keyPress(Pulsante su, int &carattere)
+PulsantiModo::Azione PulsantiModo::keyPress(Pulsante su, int carattere)
 {
-    if (m_tastoPremuto)
+    if (!m_tastoPremuto.spazio(carattere))
         return {};
-    if (carattere != CodiciTasto::Spazio) {
-        carattere = CodiciTasto::Nessuno;
-        return {};
-    }
-    m_tastoPremuto = true;
     return {Azione::Tipo::Fuoco, successivo(su)};
 }
 
 void PulsantiModo::keyUp()
 {
-    m_tastoGiu = false;
-    m_tastoPremuto = false;
+    m_tastoGiu.lascia();
+    m_tastoPremuto.lascia();
 }
 
 void PulsantiModo::mouseUp()
 {
-    m_tastoGiu = false;
+    m_tastoGiu.lascia();
 }
 
 PulsantiModo::Pulsante PulsantiModo::successivo(Pulsante p)

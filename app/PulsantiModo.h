@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Fermo.h"
+
 // The keyboard rules of the start screen's four mode buttons, without any window: which keys
 // they accept, what each asks for, and the two latches that make a held key act only once.
 // TastoGiu covers key-downs, TastoPremuto the Space key-press; a real key release clears both,
@@ -19,20 +21,20 @@ public:
         Pulsante pulsante = Pulsante::Vuoto; // the button to focus, or the one whose kind starts
     };
 
-    // A key-down on button `su`; a key it does not accept gets its code set to 0.
-    Azione keyDown(Pulsante su, int &codice);
-    // A typed character on button `su`; only Space is accepted, the rest is swallowed.
-    Azione keyPress(Pulsante su, int &carattere);
+    // A key-down on button `su`; a key it does not accept does nothing and does not latch.
+    Azione keyDown(Pulsante su, int codice);
+    // A typed character on button `su`; only Space is accepted.
+    Azione keyPress(Pulsante su, int carattere);
     void keyUp();
     void mouseUp();
 
-    bool tastoGiu() const { return m_tastoGiu; }
-    bool tastoPremuto() const { return m_tastoPremuto; }
+    bool tastoGiu() const { return m_tastoGiu.tenuto(); }
+    bool tastoPremuto() const { return m_tastoPremuto.tenuto(); }
 
     // The button Space moves to: 0 -> 1 -> 2 -> 0; the exit button also goes back to 0.
     static Pulsante successivo(Pulsante p);
 
 private:
-    bool m_tastoGiu = false;
-    bool m_tastoPremuto = false;
+    Fermo m_tastoGiu;
+    Fermo m_tastoPremuto;
 };

@@ -6,7 +6,7 @@
 
 // A picture stretched over its box, as the start screen shows its sample set. On a screen with
 // more pixels to the point the box is filled from the copy with enough pixels for the box as
-// the screen draws it; at ratio 1 it is the picture itself, as it always was. The copy is chosen
+// the screen draws it; at ratio 1 it is the picture itself. The copy is chosen
 // again whenever the box is painted after a change of size or of screen.
 class FiguraAdattata : public QLabel
 {

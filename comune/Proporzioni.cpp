@@ -11,8 +11,7 @@ void rapporto(float &campo, const std::optional<double> &valore, double divisore
 
 bool lasciatoStare(TipoControllo tipo)
 {
-    return tipo == TipoControllo::Timer || tipo == TipoControllo::VoceMenu
-        || tipo == TipoControllo::Combo || tipo == TipoControllo::Linea;
+    return tipo == TipoControllo::Timer || tipo == TipoControllo::VoceMenu;
 }
 
 } // namespace

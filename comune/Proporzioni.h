@@ -8,7 +8,7 @@
 // area, captured once at load and used by every later resize, so the layout never drifts.
 // Plain logic in twips; ScalaturaModulo applies it to widgets.
 
-// Fields in this order, single precision, as the table has always been kept.
+// Single precision: the scaled places are rounded from these values, so it decides the pixels.
 struct ProporzioniControllo
 {
     float Larghezza = 0.0F;
@@ -17,7 +17,7 @@ struct ProporzioniControllo
     float Sinistra = 0.0F;
 };
 
-enum class TipoControllo { Ordinario, Timer, VoceMenu, Combo, Linea };
+enum class TipoControllo { Ordinario, Timer, VoceMenu };
 
 // A control's design place in twips, in its container; timers and menu items have none.
 struct GeometriaControllo
@@ -44,7 +44,7 @@ public:
                  double altezzaClient);
 
     // The place of control i for a client area of w x h twips, or nothing for the kinds the
-    // pass leaves alone (timers, menu items, combo boxes, lines) and for unknown indices.
+    // pass leaves alone (timers, menu items) and for unknown indices.
     std::optional<PosizioneScalata> posizione(std::size_t i, double larghezzaClient,
                                               double altezzaClient) const;
 

@@ -14,7 +14,6 @@ struct StatoEsercizio
     std::int16_t NumeroEsercizio = 0; // exercise of the current series, 0 before the first
     std::int16_t Figura = 0;          // gallery picture of both sets, 1..12
     int ElementiS = 0;                // size of the first set, 1..8
-    std::array<std::int16_t, 13> Candidati{}; // slots drawn for the first set, 1..N used
     std::array<std::int16_t, 11> PosizioniS{}; // accepted distinct slots, 1..N used
     std::int16_t ElementiInizialiD = 0; // size the second set starts with in kinds 1 and 2
     std::int16_t ElementiD = 0;         // current size of the second set, 0..10

@@ -1,5 +1,7 @@
 #include "exercises/ContornoDecorativo.h"
 
+#include "platform/Aspetto.h"
+
 #include <QPainter>
 #include <QPen>
 
@@ -10,7 +12,7 @@ constexpr qreal raggio = 14.0;
 
 ContornoDecorativo::ContornoDecorativo(QWidget *parent)
     : QWidget(parent)
-    , m_colore(255, 128, 255)
+    , m_colore(Aspetto::rosa)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

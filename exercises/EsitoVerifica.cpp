@@ -5,8 +5,8 @@
 
 namespace {
 
-const QString testoEsatto = QStringLiteral("E s a t t o");
-const QString testoErrato = QStringLiteral("E r r a t o");
+const Didascalia esatto{QStringLiteral("E s a t t o"), QStringLiteral("Esatto!")};
+const Didascalia errato{QStringLiteral("E r r a t o"), QStringLiteral("Errato.")};
 
 // A notification that shows only while it has something to say. Qt 6.4's AT-SPI bridge drops
 // QAccessible::Alert; what reaches a screen reader is the notification becoming "showing",
@@ -50,10 +50,15 @@ EsitoVerifica::EsitoVerifica(QWidget *parent)
     setObjectName(QStringLiteral("LblEsito"));
 }
 
+const Didascalia &EsitoVerifica::didascalia(bool esatta)
+{
+    return esatta ? esatto : errato;
+}
+
 void EsitoVerifica::mostra(bool esatta)
 {
     setAccessibleName(esatta ? QStringLiteral("Esatto") : QStringLiteral("Errato"));
-    setText(esatta ? testoEsatto : testoErrato);
+    setText(didascalia(esatta).testo);
     QAccessibleEvent comparsa(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&comparsa);
     // Platforms whose bridge forwards alerts hear it this way too.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "comune/Didascalia.h"
+
 #include <QLabel>
 
 // The verdict under the first set: "E s a t t o" or "E r r a t o" in big letters, or nothing.
@@ -12,6 +14,9 @@ class EsitoVerifica : public QLabel
 
 public:
     explicit EsitoVerifica(QWidget *parent = nullptr);
+
+    // The verdict's caption, and its words for the voice.
+    static const Didascalia &didascalia(bool esatta);
 
     void mostra(bool esatta);
     void cancella();

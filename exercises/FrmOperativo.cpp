@@ -2,12 +2,12 @@
 
 #include "comune/Contesto.h"
 #include "comune/Galleria.h"
-#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "comune/StatoEsercizio.h"
 #include "comune/TipoEsercizio.h"
 #include "platform/Aspetto.h"
 #include "platform/EventiControllo.h"
+#include "platform/FineModulo.h"
 #include "platform/Orologio.h"
 #include "platform/Voce.h"
 
@@ -25,12 +25,20 @@ using Aspetto::coloraTesto;
 
 const QSizeF clientProgetto(11910, 8580);
 
-const QColor sfondoModulo(255, 192, 255);
 const QColor testoTitolo(192, 64, 0);
-const QColor blu(0, 0, 255);
 
-// Handlers write a swallowed key's code through the reference, so they run in the sender's call.
-constexpr auto diretta = Qt::DirectConnection;
+// The instruction line before the start screen names a kind, then each kind's.
+const Didascalia istruzioneIniziale{QStringLiteral("Secondo  insieme vuoto - Aggiungi (+) elementi"),
+                                    QStringLiteral("Secondo insieme vuoto - Aggiungi (+) elementi")};
+const std::array<Didascalia, 3> istruzioni = {{
+    {QStringLiteral("Secondo  insieme vuoto - Devi inserire elementi"),
+     QStringLiteral("Secondo insieme vuoto. Devi inserire elementi.")},
+    {QStringLiteral("Secondo  insieme suvvalente - Devi aggiungere elementi"),
+     QStringLiteral("Secondo insieme suvvalente. Devi aggiungere elementi.")},
+    {QStringLiteral("Secondo  insieme prevalente - Devi togliere elementi"),
+     QStringLiteral("Secondo insieme prevalente. Devi togliere elementi.")},
+}};
+const QColor blu(0, 0, 255);
 
 } // namespace
 
@@ -42,7 +50,7 @@ FrmOperativo::FrmOperativo(Contesto &contesto, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Costruisci l'insieme equipotente   "));
-    coloraSfondo(this, sfondoModulo);
+    coloraSfondo(this, Aspetto::rosaChiaro);
 
     m_scalatura = new ScalaturaModulo(this, clientProgetto, this);
     creaControlli();
@@ -61,10 +69,14 @@ FrmOperativo::FrmOperativo(Contesto &contesto, QWidget *parent)
 
 FrmOperativo::~FrmOperativo()
 {
-    // Focus changes while the children go away must not reach handlers of a form being destroyed.
-    delete m_eventiOption1;
-    delete m_eventiOption3;
-    delete m_eventiOK;
+    FineModulo::staccaGestori(*this);
+}
+
+void FrmOperativo::annunciaTipo(TipoEsercizio tipo)
+{
+    m_istruzione = istruzioni.at(static_cast<std::size_t>(tipo));
+    m_label2->setText(m_istruzione.testo);
+    m_contesto.voce().dici(m_istruzione.detta);
 }
 
 // ---- Building the form ----
@@ -78,7 +90,8 @@ void FrmOperativo::creaControlli()
     coloraTesto(m_label1, testoTitolo);
     s.aggiungi(m_label1, 165, 15, 11850, 495);
 
-    m_label2 = new QLabel(QStringLiteral("Secondo  insieme vuoto - Aggiungi (+) elementi"), this);
+    m_istruzione = istruzioneIniziale;
+    m_label2 = new QLabel(m_istruzione.testo, this);
     m_label2->setFont(arial(14.25));
     coloraTesto(m_label2, testoTitolo);
     s.aggiungi(m_label2, 150, 480, 11850, 495);
@@ -107,8 +120,8 @@ void FrmOperativo::collegaEventi()
             [this](int i) { m_pannelli->coloraTasto(static_cast<Tasto>(i), true); });
     connect(m_eventiOption1, &EventiControllo::lostFocus, this,
             [this](int i) { m_pannelli->coloraTasto(static_cast<Tasto>(i), false); });
-    connect(m_eventiOption1, &EventiControllo::keyDown, this, &FrmOperativo::Option1_KeyDown, diretta);
-    connect(m_eventiOption1, &EventiControllo::keyPress, this, &FrmOperativo::Option1_KeyPress, diretta);
+    connect(m_eventiOption1, &EventiControllo::keyDown, this, &FrmOperativo::Option1_KeyDown);
+    connect(m_eventiOption1, &EventiControllo::keyPress, this, &FrmOperativo::Option1_KeyPress);
     connect(m_eventiOption1, &EventiControllo::keyUp, this, rilascio);
     connect(m_eventiOption1, &EventiControllo::mouseDown, this, &FrmOperativo::Option1_MouseDown);
     connect(m_eventiOption1, &EventiControllo::mouseUp, this, [this] { m_tastierino.mouseUp(); });
@@ -120,14 +133,14 @@ void FrmOperativo::collegaEventi()
             [this](int i) { m_pannelli->coloraRisposta(static_cast<Aiuto>(i), true); });
     connect(m_eventiOption3, &EventiControllo::lostFocus, this,
             [this](int i) { m_pannelli->coloraRisposta(static_cast<Aiuto>(i), false); });
-    connect(m_eventiOption3, &EventiControllo::keyDown, this, &FrmOperativo::Option3_KeyDown, diretta);
-    connect(m_eventiOption3, &EventiControllo::keyPress, this, &FrmOperativo::Option3_KeyPress, diretta);
+    connect(m_eventiOption3, &EventiControllo::keyDown, this, &FrmOperativo::Option3_KeyDown);
+    connect(m_eventiOption3, &EventiControllo::keyPress, this, &FrmOperativo::Option3_KeyPress);
     connect(m_eventiOption3, &EventiControllo::keyUp, this, rilascio);
     connect(m_eventiOption3, &EventiControllo::mouseDown, this, &FrmOperativo::Option3_MouseDown);
 
     m_eventiOK = new EventiControllo(this);
     m_eventiOK->aggiungi(optOK(), 0);
-    connect(m_eventiOK, &EventiControllo::keyDown, this, &FrmOperativo::optOK_KeyDown, diretta);
+    connect(m_eventiOK, &EventiControllo::keyDown, this, &FrmOperativo::optOK_KeyDown);
     connect(m_eventiOK, &EventiControllo::keyUp, this, rilascio);
     connect(m_eventiOK, &EventiControllo::mouseDown, this, &FrmOperativo::optOK_MouseDown);
 }
@@ -171,8 +184,8 @@ void FrmOperativo::NuovoEsercizio()
     MostraPrimoInsieme();
     VisualizzaD(tipo);
 
-    m_pannelli->portaInPrimoPiano(m_pannelli->fraTastierino());
-    m_pannelli->impostaTastierino(Tastierino::modifica);
+    usaPannello(Tastierino::Pannello::Tastierino);
+    impostaTastierino(Tastierino::modifica);
 }
 
 void FrmOperativo::MostraPrimoInsieme()
@@ -236,7 +249,7 @@ void FrmOperativo::VisualizzaDConIniziali(int elementi)
 void FrmOperativo::EseguiTasto(Tasto t)
 {
     // Only an enabled button in the panel in use acts, whatever event reached it.
-    if (!tasto(t)->isEnabled())
+    if (!m_tastierino.attivo(t))
         return;
     switch (t) {
     case Tasto::Aggiungi:
@@ -250,7 +263,7 @@ void FrmOperativo::EseguiTasto(Tasto t)
         break;
     case Tasto::Avanti:
         NuovoEsercizio();
-        m_contesto.voce().dici(Parlato::perOrecchio(m_label2->text()));
+        m_contesto.voce().dici(m_istruzione.detta);
         break;
     case Tasto::Esci:
         close();
@@ -262,7 +275,7 @@ void FrmOperativo::Aggiungi()
 {
     if (const auto casella = m_regole.aggiungi())
         m_fraSfondoD->mostraFigura(*casella, Figura());
-    tasto(Tasto::Verifica)->setEnabled(true);
+    abilitaVerifica(true);
 }
 
 void FrmOperativo::Togli()
@@ -270,7 +283,7 @@ void FrmOperativo::Togli()
     const RegoleEsercizio::EsitoTogli esito = m_regole.togli();
     if (esito.casellaDaNascondere)
         m_fraSfondoD->nascondi(*esito.casellaDaNascondere);
-    tasto(Tasto::Verifica)->setEnabled(esito.verificaAbilitata);
+    abilitaVerifica(esito.verificaAbilitata);
 }
 
 void FrmOperativo::Verifica()
@@ -281,13 +294,15 @@ void FrmOperativo::Verifica()
     if (esatta) {
         m_risultati->mostraEsatte(s.RisposteEsatte);
         m_lblEsito->mostra(true);
-        m_contesto.voce().dici(Parlato::perOrecchio(m_lblEsito->text()));
-        m_pannelli->impostaTastierino(Tastierino::avanti);
+        m_contesto.voce().dici(EsitoVerifica::didascalia(true).detta);
+        impostaTastierino(Tastierino::avanti);
     } else {
         m_lblEsito->mostra(false);
         m_risultati->mostraErrate(s.RisposteErrate);
-        m_pannelli->portaInPrimoPiano(m_pannelli->fraAiuto());
-        m_contesto.voce().dici(Parlato::perOrecchio({m_lblEsito->text(), LblAiuto()->text()}));
+        usaPannello(Tastierino::Pannello::Aiuto);
+        // One utterance, so that the second sentence does not cut the first.
+        m_contesto.voce().dici(EsitoVerifica::didascalia(false).detta + QLatin1Char(' ')
+                               + PannelliComando::tiAiuto.detta);
     }
 }
 
@@ -308,6 +323,26 @@ void FrmOperativo::eseguiAzione(const Tastierino::Azione &azione)
     }
 }
 
+void FrmOperativo::usaPannello(Tastierino::Pannello pannello)
+{
+    m_tastierino.usa(pannello);
+    m_pannelli->portaInPrimoPiano(pannello);
+}
+
+void FrmOperativo::impostaTastierino(const Tastierino::Stato &stato)
+{
+    m_tastierino.imposta(stato);
+    m_pannelli->mostraAbilitati(m_tastierino.abilitati());
+    // Before the form is shown this only records where the focus will be.
+    tasto(stato.fuoco)->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmOperativo::abilitaVerifica(bool abilitato)
+{
+    m_tastierino.abilitaVerifica(abilitato);
+    m_pannelli->mostraAbilitati(m_tastierino.abilitati());
+}
+
 // ---- Help, intervention, times ----
 
 void FrmOperativo::SiSi()
@@ -319,21 +354,21 @@ void FrmOperativo::SiSi()
     for (int c = 1; c <= n; ++c)
         m_fraSfondoD->mostraFigura(c, Figura());
     m_lblEsito->cancella();
-    m_pannelli->portaInPrimoPiano(m_pannelli->fraTastierino());
-    m_pannelli->impostaTastierino(Tastierino::avanti);
+    usaPannello(Tastierino::Pannello::Tastierino);
+    impostaTastierino(Tastierino::avanti);
 }
 
 void FrmOperativo::NoAiuto()
 {
     if (m_regole.rifiutaAiuto() == RegoleEsercizio::Rifiuto::Intervento) {
-        m_pannelli->portaInPrimoPiano(m_pannelli->fraIntervento());
-        m_contesto.voce().dici(Parlato::perOrecchio(lblIntervento()->text()));
+        usaPannello(Tastierino::Pannello::Intervento);
+        m_contesto.voce().dici(PannelliComando::intervengo.detta);
         optOK()->setFocus(Qt::OtherFocusReason);
         return;
     }
     VisualizzaD(m_contesto.esercizio().TipoEsercizio);
-    m_pannelli->portaInPrimoPiano(m_pannelli->fraTastierino());
-    m_pannelli->impostaTastierino(Tastierino::modifica);
+    usaPannello(Tastierino::Pannello::Tastierino);
+    impostaTastierino(Tastierino::modifica);
     m_lblEsito->cancella();
 }
 
@@ -372,39 +407,38 @@ void FrmOperativo::eseguiAzioneAiuto(const Tastierino::AzioneAiuto &azione)
 
 // ---- Control events ----
 
-void FrmOperativo::Option1_KeyDown(int indice, int &codice)
+void FrmOperativo::Option1_KeyDown(int indice, int codice)
 {
-    eseguiAzione(m_tastierino.keyDown(static_cast<Tasto>(indice), codice, m_pannelli->abilitati()));
+    eseguiAzione(m_tastierino.keyDown(static_cast<Tasto>(indice), codice));
 }
 
-void FrmOperativo::Option1_KeyPress(int indice, int &carattere)
+void FrmOperativo::Option1_KeyPress(int indice, int carattere)
 {
-    eseguiAzione(m_tastierino.keyPress(static_cast<Tasto>(indice), carattere, m_pannelli->abilitati()));
+    eseguiAzione(m_tastierino.keyPress(static_cast<Tasto>(indice), carattere));
 }
 
 void FrmOperativo::Option1_MouseDown(int indice)
 {
-    const auto t = static_cast<Tasto>(indice);
-    eseguiAzione(m_tastierino.mouseDown(t, tasto(t)->isEnabled()));
+    eseguiAzione(m_tastierino.mouseDown(static_cast<Tasto>(indice)));
 }
 
-void FrmOperativo::Option3_KeyDown(int indice, int &codice)
+void FrmOperativo::Option3_KeyDown(int indice, int codice)
 {
     eseguiAzioneAiuto(m_tastierino.keyDownAiuto(static_cast<Aiuto>(indice), codice));
 }
 
-void FrmOperativo::Option3_KeyPress(int indice, int &carattere)
+void FrmOperativo::Option3_KeyPress(int indice, int carattere)
 {
     eseguiAzioneAiuto(m_tastierino.keyPressAiuto(static_cast<Aiuto>(indice), carattere));
 }
 
 void FrmOperativo::Option3_MouseDown(int indice)
 {
-    if (Option3(indice)->isEnabled())
+    if (m_tastierino.inUso() == Tastierino::Pannello::Aiuto)
         Rispondi(static_cast<Aiuto>(indice));
 }
 
-void FrmOperativo::optOK_KeyDown(int, int &codice)
+void FrmOperativo::optOK_KeyDown(int, int codice)
 {
     if (!m_tastierino.keyDownOK(codice))
         return;
@@ -415,7 +449,7 @@ void FrmOperativo::optOK_KeyDown(int, int &codice)
 
 void FrmOperativo::optOK_MouseDown()
 {
-    if (optOK()->isEnabled())
+    if (m_tastierino.inUso() == Tastierino::Pannello::Intervento)
         SiSi();
 }
 

@@ -7,6 +7,7 @@
 #include "exercises/RegoleEsercizio.h"
 #include "exercises/RiquadroInsieme.h"
 #include "exercises/Tastierino.h"
+#include "comune/TipoEsercizio.h"
 #include "platform/PulsanteGrande.h"
 
 #include <QPixmap>
@@ -42,6 +43,9 @@ public:
     ~FrmOperativo() override;
 
     QLabel *Label2() const { return m_label2; }
+    // The kind the start screen asks for: the instruction line shows it and the voice says it.
+    // The exercise on display stays; the kind in the shared state takes effect with the next.
+    void annunciaTipo(TipoEsercizio tipo);
 
     // The controls, for the start screen and the tests.
     QLabel *Image1(int casella) const { return m_fraSfondoS->casella(casella); }
@@ -102,6 +106,11 @@ private:
     void Verifica();
     PulsanteGrande *tasto(Tasto t) const { return m_pannelli->tasto(t); }
     void eseguiAzione(const Tastierino::Azione &azione);
+    // The panel in use, in the rules and on screen.
+    void usaPannello(Tastierino::Pannello pannello);
+    // The keypad's buttons as `stato` enables them, and the focus on its button.
+    void impostaTastierino(const Tastierino::Stato &stato);
+    void abilitaVerifica(bool abilitato);
 
     // Help, intervention, times.
     void SiSi();
@@ -110,13 +119,13 @@ private:
     void Rispondi(Aiuto risposta);
     void eseguiAzioneAiuto(const Tastierino::AzioneAiuto &azione);
 
-    void Option1_KeyDown(int indice, int &codice);
-    void Option1_KeyPress(int indice, int &carattere);
+    void Option1_KeyDown(int indice, int codice);
+    void Option1_KeyPress(int indice, int carattere);
     void Option1_MouseDown(int indice);
-    void Option3_KeyDown(int indice, int &codice);
-    void Option3_KeyPress(int indice, int &carattere);
+    void Option3_KeyDown(int indice, int codice);
+    void Option3_KeyPress(int indice, int carattere);
     void Option3_MouseDown(int indice);
-    void optOK_KeyDown(int indice, int &codice);
+    void optOK_KeyDown(int indice, int codice);
     void optOK_MouseDown();
 
     const QPixmap &Figura();
@@ -138,6 +147,8 @@ private:
     std::optional<PannelliComando> m_pannelli;
     PannelloRisultati *m_risultati = nullptr;
 
+    // What the instruction line says; "AVANTI" says it again.
+    Didascalia m_istruzione;
     int m_indiceFigura = -1;
     qreal m_rapportoFigura = 0;
     QPixmap m_figura;

@@ -104,16 +104,7 @@ void GeneratoreEsercizi::disegnaElementiS()
 void GeneratoreEsercizi::scegliCaselle()
 {
     StatoEsercizio &s = m_stato;
-    for (int i = 1; i <= s.ElementiS; ++i) {
-        bool ripetuta = false;
-        do {
-            const auto p = static_cast<std::int16_t>(m_casuale.intero(numeroCaselle, 1));
-            s.Candidati[i] = p;
-            ripetuta = false;
-            for (int j = 1; j < i; ++j)
-                if (s.Candidati[j] == p)
-                    ripetuta = true;
-        } while (ripetuta);
-        s.PosizioniS[i] = s.Candidati[i];
-    }
+    const std::vector<int> caselle = m_casuale.distinti(s.ElementiS, numeroCaselle, 1);
+    for (std::size_t i = 0; i < caselle.size(); ++i)
+        s.PosizioniS[i + 1] = static_cast<std::int16_t>(caselle[i]);
 }

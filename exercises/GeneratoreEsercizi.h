@@ -8,8 +8,8 @@ struct StatoEsercizio;
 
 // Draws the sets of one exercise into the shared exercise state: the picture, the size and the
 // distinct slots of the first set, and for kinds 1 and 2 the size the second set starts with.
-// The clock seeds the generator at the same points as it always has, because the redraw loop
-// of kind 2 depends on reseeding before every draw. No widgets: the form shows the result.
+// Where the clock seeds the generator decides which sets a given time of day draws, and the
+// redraw loop of kind 2 needs a fresh seed before every draw. No widgets: the form shows the result.
 class GeneratoreEsercizi
 {
 public:

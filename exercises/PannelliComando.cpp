@@ -12,9 +12,6 @@ namespace {
 using Aspetto::arial;
 using Aspetto::coloraSfondo;
 
-const QColor sfondoModulo(255, 192, 255);
-const QColor tastoNormale(255, 192, 255);
-const QColor tastoConFuoco(255, 128, 255);
 const QColor aiutoNormale(255, 224, 192);
 const QColor aiutoConFuoco(255, 192, 128);
 
@@ -47,7 +44,7 @@ PulsanteGrande *pulsanteGrande(QWidget *contenitore, const QString &testo, doubl
 QFrame *pannello(QWidget *contenitore, const QString &nome, const QString &nomeDetto)
 {
     auto *f = new RiquadroAccessibile(nomeDetto, contenitore);
-    coloraSfondo(f, sfondoModulo);
+    coloraSfondo(f, Aspetto::rosaChiaro);
     f->setFrameShape(QFrame::Box);
     f->setFrameShadow(QFrame::Sunken);
     f->setObjectName(nome);
@@ -67,14 +64,13 @@ void PannelliComando::creaTastierino(QWidget *form, ScalaturaModulo &scalatura)
     scalatura.aggiungi(m_fraTastierino, 5385, 4830, 5670, 3510);
     for (int i = 0; i < Tastierino::numeroTasti; ++i) {
         const TastoProgetto &t = tastiProgetto[i];
-        auto *b = pulsanteGrande(m_fraTastierino, QString::fromLatin1(t.testo), 14.25, tastoNormale);
+        auto *b = pulsanteGrande(m_fraTastierino, QString::fromLatin1(t.testo), 14.25, Aspetto::rosaChiaro);
         b->setObjectName(QStringLiteral("Option1_%1").arg(i));
         b->setAccessibleName(QString::fromLatin1(t.nome));
         b->setAccessibleDescription(QString::fromLatin1(t.descrizione));
         scalatura.aggiungi(b, t.sinistra, t.alto, t.larghezza, t.altezza);
         m_option1[i] = b;
     }
-    tasto(Tasto::Verifica)->setEnabled(false);
     QWidget::setTabOrder(tasto(Tasto::Aggiungi), tasto(Tasto::Esci));
     QWidget::setTabOrder(tasto(Tasto::Esci), tasto(Tasto::Togli));
     QWidget::setTabOrder(tasto(Tasto::Togli), tasto(Tasto::Verifica));
@@ -85,7 +81,7 @@ void PannelliComando::creaAiutoEIntervento(QWidget *form, ScalaturaModulo &scala
 {
     m_fraAiuto = pannello(form, QStringLiteral("fraAiuto"), QStringLiteral("Aiuto"));
     scalatura.aggiungi(m_fraAiuto, 5385, 4815, 5670, 3525);
-    m_lblAiuto = new QLabel(QStringLiteral("Ti aiuto ?"), m_fraAiuto);
+    m_lblAiuto = new QLabel(tiAiuto.testo, m_fraAiuto);
     m_lblAiuto->setFont(arial(21.75));
     m_lblAiuto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     coloraSfondo(m_lblAiuto, aiutoNormale);
@@ -106,7 +102,7 @@ void PannelliComando::creaAiutoEIntervento(QWidget *form, ScalaturaModulo &scala
 
     m_fraIntervento = pannello(form, QStringLiteral("fraIntervento"), QStringLiteral("Intervento"));
     scalatura.aggiungi(m_fraIntervento, 5385, 4815, 5685, 3525);
-    m_lblIntervento = new QLabel(QStringLiteral("Intervengo io"), m_fraIntervento);
+    m_lblIntervento = new QLabel(intervengo.testo, m_fraIntervento);
     m_lblIntervento->setFont(arial(27.75));
     m_lblIntervento->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette p = m_lblIntervento->palette();
@@ -131,32 +127,25 @@ void PannelliComando::disattivaTutti()
     m_fraIntervento->setEnabled(false);
 }
 
-void PannelliComando::portaInPrimoPiano(QFrame *pannello)
+void PannelliComando::portaInPrimoPiano(Tastierino::Pannello pannello)
 {
+    QFrame *riquadro = pannello == Tastierino::Pannello::Tastierino ? m_fraTastierino
+                       : pannello == Tastierino::Pannello::Aiuto    ? m_fraAiuto
+                                                                    : m_fraIntervento;
     disattivaTutti();
-    pannello->setEnabled(true);
-    pannello->raise();
+    riquadro->setEnabled(true);
+    riquadro->raise();
 }
 
-void PannelliComando::impostaTastierino(const Tastierino::Stato &stato)
+void PannelliComando::mostraAbilitati(const Tastierino::Abilitazioni &abilitati)
 {
     for (int i = 0; i < Tastierino::numeroTasti; ++i)
-        m_option1[i]->setEnabled(stato.abilitati[i]);
-    // Before the form is shown this only records where the focus will be.
-    tasto(stato.fuoco)->setFocus(Qt::OtherFocusReason);
-}
-
-Tastierino::Abilitazioni PannelliComando::abilitati() const
-{
-    Tastierino::Abilitazioni a{};
-    for (int i = 0; i < Tastierino::numeroTasti; ++i)
-        a[i] = m_option1[i]->isEnabled();
-    return a;
+        m_option1[i]->setEnabled(abilitati[i]);
 }
 
 void PannelliComando::coloraTasto(Tasto t, bool conFuoco)
 {
-    tasto(t)->setColore(conFuoco ? tastoConFuoco : tastoNormale);
+    tasto(t)->setColore(conFuoco ? Aspetto::rosa : Aspetto::rosaChiaro);
 }
 
 void PannelliComando::coloraRisposta(Aiuto a, bool conFuoco)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comune/Didascalia.h"
 #include "exercises/Tastierino.h"
 
 #include <array>
@@ -12,13 +13,18 @@ class ScalaturaModulo;
 
 // The three panels stacked at the keypad's place of the exercise form: the keypad with its
 // five buttons, the help panel with its two answers, the intervention with its OK button. They
-// are the form's own children; only the one in use is enabled and lies in front. The buttons
-// show by their colour which one has the focus.
+// are the form's own children; they show the Tastierino's state: only the panel in use is
+// enabled and lies in front, and the keypad's buttons are enabled as it says. The buttons show
+// by their colour which one has the focus.
 class PannelliComando
 {
 public:
     using Tasto = Tastierino::Tasto;
     using Aiuto = Tastierino::Aiuto;
+
+    // The captions of the help and intervention panels, which the voice says as they come up.
+    static inline const Didascalia tiAiuto{QStringLiteral("Ti aiuto ?"), QStringLiteral("Ti aiuto?")};
+    static inline const Didascalia intervengo{QStringLiteral("Intervengo io"), QStringLiteral("Intervengo io.")};
 
     // Builds the panels in `form` and registers them, and their contents, with its scaling.
     PannelliComando(QWidget *form, ScalaturaModulo &scalatura);
@@ -34,10 +40,9 @@ public:
 
     void disattivaTutti();
     // Disables all three panels, then enables `pannello` and brings it in front.
-    void portaInPrimoPiano(QFrame *pannello);
-    // Enables the keypad's buttons as the state wants and gives the focus to its button.
-    void impostaTastierino(const Tastierino::Stato &stato);
-    Tastierino::Abilitazioni abilitati() const;
+    void portaInPrimoPiano(Tastierino::Pannello pannello);
+    // Enables the keypad's buttons as `abilitati` says.
+    void mostraAbilitati(const Tastierino::Abilitazioni &abilitati);
 
     void coloraTasto(Tasto t, bool conFuoco);
     void coloraRisposta(Aiuto a, bool conFuoco);

@@ -12,7 +12,6 @@ using Aspetto::arial;
 using Aspetto::coloraSfondo;
 using Aspetto::coloraTesto;
 
-const QColor sfondo(255, 192, 255);
 const QColor blu(0, 0, 255);
 const QColor rossoScuro(192, 0, 0);
 
@@ -44,7 +43,7 @@ PannelloRisultati::PannelloRisultati(ScalaturaModulo &scalatura, QWidget *parent
     : RiquadroAccessibile(QStringLiteral("Risultati"), parent)
 {
     setObjectName(QStringLiteral("frmElaborazione"));
-    coloraSfondo(this, sfondo);
+    coloraSfondo(this, Aspetto::rosaChiaro);
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Sunken);
     scalatura.aggiungi(this, 300, 6300, 4890, 1695);

@@ -9,7 +9,6 @@
 #include <QPixmap>
 
 namespace {
-const QColor sfondo(255, 192, 255);
 constexpr double latoCasella = 735;
 
 struct Punto
@@ -33,7 +32,7 @@ RiquadroInsieme::RiquadroInsieme(Insieme quale, ScalaturaModulo &scalatura, QWid
 {
     const bool primo = quale == Insieme::Primo;
     setObjectName(primo ? QStringLiteral("FraSfondoS") : QStringLiteral("FraSfondoD"));
-    Aspetto::coloraSfondo(this, sfondo);
+    Aspetto::coloraSfondo(this, Aspetto::rosaChiaro);
     setFrameShape(QFrame::NoFrame);
     scalatura.aggiungi(this, primo ? 570 : 6075, 1020, 4620, 3240);
     // The outline first, so the pictures lie above it.

@@ -2,18 +2,17 @@
 
 #include "platform/CodiciTasto.h"
 
-Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice, const Abilitazioni &abilitati)
+Tastierino::Azione Tastierino::keyDown(Tasto su, int codice)
 {
-    if (m_tastoGiu)
+    if (m_tastoGiu.tenuto())
         return {};
     Azione azione;
     if (const auto tasto = tastoDaCodice(codice)) {
-        if (abilitati[indice(*tasto)])
+        if (m_abilitati[indice(*tasto)])
             azione = {Azione::Tipo::Fuoco, *tasto};
     } else if (codice == CodiciTasto::Invio) {
         azione = {Azione::Tipo::Esegui, su};
     } else {
-        codice = CodiciTasto::Nessuno;
         return {};
     }
     // A digit naming a disabled button does nothing, but it still holds the key.
@@ -21,29 +20,23 @@ Tastierino::Azione Tastierino::keyDown(Tasto su, int &codice, const Abilitazioni
     return azione;
 }
 
-Tastierino::Azione Tastierino::keyPress(Tasto su, int &carattere, const Abilitazioni &abilitati)
+Tastierino::Azione Tastierino::keyPress(Tasto su, int carattere)
 {
-    if (m_tastoPremuto)
+    if (!m_tastoPremuto.spazio(carattere))
         return {};
-    if (carattere != CodiciTasto::Spazio) {
-        carattere = CodiciTasto::Nessuno;
-        return {};
-    }
-    m_tastoPremuto = true;
-    return {Azione::Tipo::Passa, successivoAbilitato(abilitati, su)};
+    return {Azione::Tipo::Passa, successivoAbilitato(m_abilitati, su)};
 }
 
-Tastierino::Azione Tastierino::mouseDown(Tasto su, bool abilitato)
+Tastierino::Azione Tastierino::mouseDown(Tasto su)
 {
-    if (m_mouseGiu || !abilitato)
+    if (!attivo(su) || !m_mouseGiu.prendi())
         return {};
-    m_mouseGiu = true;
     return {Azione::Tipo::Esegui, su};
 }
 
-Tastierino::AzioneAiuto Tastierino::keyDownAiuto(Aiuto su, int &codice)
+Tastierino::AzioneAiuto Tastierino::keyDownAiuto(Aiuto su, int codice)
 {
-    if (m_tastoGiuAiuto)
+    if (m_tastoGiuAiuto.tenuto())
         return {};
     AzioneAiuto azione;
     switch (codice) {
@@ -61,55 +54,44 @@ Tastierino::AzioneAiuto Tastierino::keyDownAiuto(Aiuto su, int &codice)
         azione = {AzioneAiuto::Tipo::Scegli, su};
         break;
     default:
-        codice = CodiciTasto::Nessuno;
         return {};
     }
     tastoTenuto();
     return azione;
 }
 
-Tastierino::AzioneAiuto Tastierino::keyPressAiuto(Aiuto su, int &carattere)
+Tastierino::AzioneAiuto Tastierino::keyPressAiuto(Aiuto su, int carattere)
 {
-    if (m_tastoPremutoAiuto)
+    if (!m_tastoPremutoAiuto.spazio(carattere))
         return {};
-    if (carattere != CodiciTasto::Spazio) {
-        carattere = CodiciTasto::Nessuno;
-        return {};
-    }
-    m_tastoPremutoAiuto = true;
     return {AzioneAiuto::Tipo::Passa, su == Aiuto::Si ? Aiuto::No : Aiuto::Si};
 }
 
-bool Tastierino::keyDownOK(int &codice)
+bool Tastierino::keyDownOK(int codice)
 {
-    if (m_tastoGiuAiuto)
+    if (m_tastoGiuAiuto.tenuto())
         return false;
-    if (codice != CodiciTasto::Invio) {
-        codice = CodiciTasto::Nessuno;
+    if (codice != CodiciTasto::Invio)
         return false;
-    }
     tastoTenuto();
     return true;
 }
 
 void Tastierino::tastoTenuto()
 {
-    m_tastoGiu = true;
-    m_tastoGiuAiuto = true;
+    m_tastoGiu.tieni();
+    m_tastoGiuAiuto.tieni();
 }
 
 void Tastierino::keyUp()
 {
-    m_tastoGiu = false;
-    m_tastoPremuto = false;
-    m_mouseGiu = false;
-    m_tastoGiuAiuto = false;
-    m_tastoPremutoAiuto = false;
+    for (Fermo *f : {&m_tastoGiu, &m_tastoPremuto, &m_mouseGiu, &m_tastoGiuAiuto, &m_tastoPremutoAiuto})
+        f->lascia();
 }
 
 void Tastierino::mouseUp()
 {
-    m_mouseGiu = false;
+    m_mouseGiu.lascia();
 }
 
 std::optional<Tastierino::Tasto> Tastierino::tastoDaCodice(int codice)

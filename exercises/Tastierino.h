@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/Fermo.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
 
-// The keyboard and mouse rules of the exercise form's three panels, without widgets: which
-// buttons each keypad state enables and where the focus goes, what a key or a press on a
-// button asks for, and the latches that make a held key or button act only once.
+// The keyboard and mouse rules of the exercise form's three panels, without widgets, and the
+// state they go by: which panel is in use and which keypad buttons are enabled (the widgets
+// only show it), where the focus goes, what a key or a press on a button asks for, and the
+// latches that make a held key or button act only once.
 // TastoGiu and TastoGiuAiuto cover key-downs, TastoPremuto and TastoPremutoAiuto the Space
 // key-press, MouseGiu the keypad's mouse presses. A key that has acted moves the focus to
 // another panel while it is still held, so it sets the key-down latches of every panel; any
@@ -18,6 +21,8 @@ public:
     enum class Tasto { Aggiungi, Togli, Verifica, Avanti, Esci };
     // The help panel's two answers.
     enum class Aiuto { Si, No };
+    // The three panels at the keypad's place; only the one in use takes input.
+    enum class Pannello { Tastierino, Aiuto, Intervento };
     static constexpr int numeroTasti = 5;
     using Abilitazioni = std::array<bool, numeroTasti>;
 
@@ -47,32 +52,41 @@ public:
         Aiuto risposta = Aiuto::Si;
     };
 
+    // The keypad's buttons as `stato` enables them; where its focus goes is the form's to do.
+    void imposta(const Stato &stato) { m_abilitati = stato.abilitati; }
+    // "VERIFICA" follows the second set: enabled once it has been changed, and not when empty.
+    void abilitaVerifica(bool abilitato) { m_abilitati[indice(Tasto::Verifica)] = abilitato; }
+    const Abilitazioni &abilitati() const { return m_abilitati; }
+    void usa(Pannello pannello) { m_inUso = pannello; }
+    Pannello inUso() const { return m_inUso; }
+    // Whether keypad button `t` acts: it is enabled and the keypad is in use.
+    bool attivo(Tasto t) const { return m_inUso == Pannello::Tastierino && m_abilitati[indice(t)]; }
+
     // A key-down on keypad button `su`: digits 1 to 5 focus their button when it is enabled,
-    // Enter acts on `su` (the form acts only for an enabled button); any other key gets its
-    // code set to 0.
-    Azione keyDown(Tasto su, int &codice, const Abilitazioni &abilitati);
-    // A typed character on keypad button `su`: Space moves to the next enabled button, the
-    // rest is swallowed.
-    Azione keyPress(Tasto su, int &carattere, const Abilitazioni &abilitati);
-    // A mouse press on an enabled or disabled keypad button: acts on an enabled one.
-    Azione mouseDown(Tasto su, bool abilitato);
+    // Enter acts on `su` (the form acts only for an active button); any other key does nothing
+    // and does not latch.
+    Azione keyDown(Tasto su, int codice);
+    // A typed character on keypad button `su`: Space moves to the next enabled button.
+    Azione keyPress(Tasto su, int carattere);
+    // A mouse press on a keypad button: acts on an active one.
+    Azione mouseDown(Tasto su);
 
     // A key-down on a help button: S, 1 and keypad 1 focus "yes", N, 2 and keypad 2 focus
-    // "no", Enter chooses `su`; any other key gets its code set to 0.
-    AzioneAiuto keyDownAiuto(Aiuto su, int &codice);
-    // Space swaps between the two help buttons; the rest is swallowed.
-    AzioneAiuto keyPressAiuto(Aiuto su, int &carattere);
+    // "no", Enter chooses `su`; any other key does nothing and does not latch.
+    AzioneAiuto keyDownAiuto(Aiuto su, int codice);
+    // Space swaps between the two help buttons.
+    AzioneAiuto keyPressAiuto(Aiuto su, int carattere);
     // A key-down on the intervention's OK button: true when it acts (Enter only).
-    bool keyDownOK(int &codice);
+    bool keyDownOK(int codice);
 
     void keyUp();
     void mouseUp();
 
-    bool tastoGiu() const { return m_tastoGiu; }
-    bool tastoPremuto() const { return m_tastoPremuto; }
-    bool mouseGiu() const { return m_mouseGiu; }
-    bool tastoGiuAiuto() const { return m_tastoGiuAiuto; }
-    bool tastoPremutoAiuto() const { return m_tastoPremutoAiuto; }
+    bool tastoGiu() const { return m_tastoGiu.tenuto(); }
+    bool tastoPremuto() const { return m_tastoPremuto.tenuto(); }
+    bool mouseGiu() const { return m_mouseGiu.tenuto(); }
+    bool tastoGiuAiuto() const { return m_tastoGiuAiuto.tenuto(); }
+    bool tastoPremutoAiuto() const { return m_tastoPremutoAiuto.tenuto(); }
 
     // The button the main-keyboard digits 1 to 5 name; nothing for every other key code.
     static std::optional<Tasto> tastoDaCodice(int codice);
@@ -84,9 +98,12 @@ public:
 private:
     void tastoTenuto();
 
-    bool m_tastoGiu = false;
-    bool m_tastoPremuto = false;
-    bool m_mouseGiu = false;
-    bool m_tastoGiuAiuto = false;
-    bool m_tastoPremutoAiuto = false;
+    Abilitazioni m_abilitati = modifica.abilitati;
+    Pannello m_inUso = Pannello::Tastierino;
+
+    Fermo m_tastoGiu;
+    Fermo m_tastoPremuto;
+    Fermo m_mouseGiu;
+    Fermo m_tastoGiuAiuto;
+    Fermo m_tastoPremutoAiuto;
 };

@@ -66,10 +66,8 @@ bool EventiControllo::eventFilter(QObject *watched, QEvent *event)
                 consegnaRilascio();
             }
         }
-        int codice = CodiciTasto::daEvento(*tasto);
-        Q_EMIT keyDown(indice, codice);
-        int carattere = CodiciTasto::carattere(*tasto);
-        // A swallowed key code does not stop the typed character, as the handlers expect.
+        Q_EMIT keyDown(indice, CodiciTasto::daEvento(*tasto));
+        const int carattere = CodiciTasto::carattere(*tasto);
         if (carattere != CodiciTasto::Nessuno)
             Q_EMIT keyPress(indice, carattere);
         return true;

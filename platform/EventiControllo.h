@@ -11,9 +11,8 @@ class QWidget;
 // Input events of a group of like controls (a control array), delivered by index the way the
 // program's handlers expect them:
 // - a key press gives keyDown with its key code, then, if it types a character, keyPress with
-//   that character; handlers may set either to 0 to swallow it (both travel by reference, so
-//   they must be connected directly, in this thread), and every key event is consumed
-//   so Qt's own key handling (Space clicking a button, arrows and Tab moving focus) never runs;
+//   that character; every key event is consumed so Qt's own key handling (Space clicking a
+//   button, arrows and Tab moving focus) never runs;
 // - auto-repeated presses come again as keyDown/keyPress, but keyUp comes only at the real release;
 // - any mouse button gives mouseDown at the press (a double-click's second press included) and
 //   mouseUp at the release; presses are consumed so a push button never stays down;
@@ -36,8 +35,8 @@ public:
     void aggiungi(QWidget *controllo, int indice);
 
 Q_SIGNALS:
-    void keyDown(int indice, int &codice);
-    void keyPress(int indice, int &carattere);
+    void keyDown(int indice, int codice);
+    void keyPress(int indice, int carattere);
     void keyUp(int indice);
     void mouseDown(int indice, Qt::MouseButton pulsante);
     void mouseUp(int indice, Qt::MouseButton pulsante);

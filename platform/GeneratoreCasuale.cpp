@@ -1,5 +1,7 @@
 #include "platform/GeneratoreCasuale.h"
 
+#include <algorithm>
+
 #include "platform/Orologio.h"
 
 #include <bit>
@@ -44,4 +46,17 @@ std::uint64_t GeneratoreCasuale::passo()
 void GeneratoreCasuale::seminaDallOrologio(const Orologio &orologio)
 {
     semina(orologio.secondiDallaMezzanotte());
+}
+
+std::vector<int> GeneratoreCasuale::distinti(int quanti, int k, int base)
+{
+    std::vector<int> presi;
+    presi.reserve(static_cast<std::size_t>(std::max(quanti, 0)));
+    for (int i = 0; i < quanti; ++i) {
+        int p = intero(k, base);
+        while (std::find(presi.begin(), presi.end(), p) != presi.end())
+            p = intero(k, base);
+        presi.push_back(p);
+    }
+    return presi;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class Orologio;
 
@@ -24,6 +25,9 @@ public:
 
     // floor(k * r) + base, the way every whole-number draw of the program is made.
     int intero(int k, int base);
+    // `quanti` different draws of intero(k, base), in the order drawn: a value drawn again is
+    // drawn again until it is new.
+    std::vector<int> distinti(int quanti, int k, int base);
 
 private:
     std::uint64_t passo();

@@ -12,8 +12,6 @@
 #include <QPushButton>
 
 namespace {
-const QString testoSecondaParte = QStringLiteral("Visualizza la seconda parte");
-const QString testoPrimaParte = QStringLiteral("Visualizza la prima parte");
 // "STAMPA" and "Salva come PDF…" before all four sets were made.
 const QString messaggioIncompleta = QStringLiteral("Completa la scheda ");
 
@@ -47,9 +45,10 @@ FrmStampaSchede::FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, 
     : ModuloScheda(contesto, dialogo, ModelloScheda::Tipo::Disegno,
                    QStringLiteral("VISUALIZZAZIONE SCHEDA          "), QSizeF(11910, 8430), parent)
 {
-    creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
-               QRectF(0, 0, 12000, 405));
-    creaTitolo(client(), QStringLiteral(" situazione iniziale: secondo insieme vuoto"),
+    creaTitolo(client(), titoloScheda, QRectF(0, 0, 12000, 405));
+    creaTitolo(client(),
+               {QStringLiteral(" situazione iniziale: secondo insieme vuoto"),
+                QStringLiteral("Situazione iniziale: secondo insieme vuoto.")},
                QRectF(0, 390, 12000, 390));
 
     m_frame3 = new QWidget(client());
@@ -95,9 +94,9 @@ FrmStampaSchede::FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, 
             [this] { stampaPagina(messaggioIncompleta); });
     m_cmdFine = creaPulsante(client(), QStringLiteral("ESCI"), QRectF(9660, 6660, 2145, 645), true);
     connect(m_cmdFine, &QPushButton::clicked, this, &QWidget::close);
-    m_command2 = creaPulsante(client(), testoSecondaParte, QRectF(795, 7395, 3405, 600), true);
+    m_command2 = creaPulsante(client(), QString(), QRectF(795, 7395, 3405, 600), true);
     m_command2->setFont(Aspetto::arial(9.75));
-    connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchede::Command2_Click);
+    impostaMeta(m_frame3, m_frame4, m_command2, QStringLiteral("Visualizza la prima parte"));
     m_mnuStampante = creaVoceStampante(QStringLiteral("Seleziona stampante"));
     m_mnuSalvaPdf = creaVoceSalvaPdf(messaggioIncompleta);
     m_mnuSerie = creaVoceSerie();
@@ -118,10 +117,6 @@ FrmStampaSchede::FrmStampaSchede(Contesto &contesto, DialogoStampante &dialogo, 
 
 void FrmStampaSchede::GeneraInsieme(int insieme)
 {
-    const bool primaMeta = insieme <= 2;
-    m_command2->setText(primaMeta ? testoSecondaParte : testoPrimaParte);
-    m_frame3->setVisible(primaMeta);
-    m_frame4->setVisible(!primaMeta);
     generaNelModello(insieme);
     mostraInsieme(insieme);
 }
@@ -133,13 +128,4 @@ void FrmStampaSchede::mostraInsieme(int insieme)
     for (int k = 0; k < ModelloScheda::celle; ++k)
         figure.push_back(modello().figura(insieme, ModelloScheda::Insieme::Primo, k));
     mostraFigure(&m_image1[base], figure, QStringLiteral("Insieme %1").arg(insieme));
-}
-
-void FrmStampaSchede::Command2_Click()
-{
-    // The caption names the half a press will show.
-    const bool versoSeconda = m_command2->text() == testoSecondaParte;
-    m_command2->setText(versoSeconda ? testoPrimaParte : testoSecondaParte);
-    m_frame3->setVisible(!versoSeconda);
-    m_frame4->setVisible(versoSeconda);
 }

@@ -39,7 +39,6 @@ private:
     void GeneraInsieme(int insieme);
     // Draws the slots of set s from the model.
     void mostraInsieme(int insieme);
-    void Command2_Click();
 
     QWidget *m_frame3 = nullptr;
     QWidget *m_frame4 = nullptr;

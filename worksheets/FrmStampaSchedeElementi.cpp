@@ -10,10 +10,8 @@
 #include <QPushButton>
 
 namespace {
-const QString testoSecondaParte = QStringLiteral("Visualizza la seconda parte");
-// The switch has always written it with one z; the generation with two.
+// The switch's caption for the first half, with one z; the generation writes it with two.
 const QString testoPrimaParteDelloScambio = QStringLiteral("Visualiza la prima parte");
-const QString testoPrimaParte = QStringLiteral("Visualizza la prima parte");
 
 constexpr int slotPerInsieme = GeneratoreSchede::slotPerInsieme;
 constexpr double larghezzaCornice = 4605;
@@ -31,6 +29,7 @@ struct Differenze
 {
     const char *titolo;
     const char *sottotitolo;
+    const char *sottotitoloDetto;
     QRectF postoSottotitolo;
     QRectF postoFrame3;
     QRectF postoFrame4;
@@ -44,6 +43,7 @@ const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
     static const Differenze aggiungi{
         "VISUALIZZAZIONE SCHEDA         ",
         " situazione iniziale: secondo  insieme suvvalente",
+        "Situazione iniziale: secondo insieme suvvalente.",
         QRectF(0, 420, 12000, 390),
         QRectF(90, 825, 9360, 6525),
         QRectF(108, 825, 9348, 6525),
@@ -54,6 +54,7 @@ const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
     static const Differenze togli{
         "VISUALIZZAZIONE SCHEDA          ",
         " situazione iniziale: secondo insieme prevalente",
+        "Situazione iniziale: secondo insieme prevalente.",
         QRectF(0, 450, 12000, 375),
         QRectF(108, 825, 9360, 6525),
         QRectF(105, 825, 9330, 6525),
@@ -64,7 +65,7 @@ const Differenze &differenze(FrmStampaSchedeElementi::Tipo tipo)
     return tipo == FrmStampaSchedeElementi::Tipo::Aggiungi ? aggiungi : togli;
 }
 
-// The frames' names as the form has always called them, exercise by exercise.
+// The frames' object names, exercise by exercise, as tests and accessibility tools find them.
 const char *const nomiCornicePrimo[] = {"FraSfondo1S", "FraSfondo2S", "fraSfondo3S(2)",
                                         "fraSfondo3S(0)"};
 const char *const nomiCorniceSecondo[] = {"fraSfondo1D", "fraSfondo2D", "fraSondo3D",
@@ -79,9 +80,9 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
     , m_tipo(tipo)
 {
     const Differenze &diff = differenze(tipo);
-    creaTitolo(client(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
-               QRectF(0, 0, 12000, 450));
-    creaTitolo(client(), QString::fromUtf8(diff.sottotitolo), diff.postoSottotitolo);
+    creaTitolo(client(), titoloScheda, QRectF(0, 0, 12000, 450));
+    creaTitolo(client(), {QString::fromUtf8(diff.sottotitolo), QString::fromUtf8(diff.sottotitoloDetto)},
+               diff.postoSottotitolo);
 
     m_frame3 = new QWidget(client());
     scalatura().aggiungi(m_frame3, diff.postoFrame3);
@@ -124,9 +125,9 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
             [this] { stampaPagina(QString::fromUtf8(differenze(m_tipo).messaggioIncompleta)); });
     m_cmdFine = creaPulsante(client(), QStringLiteral("ESCI"), QRectF(9660, 6660, 2145, 645), true);
     connect(m_cmdFine, &QPushButton::clicked, this, &QWidget::close);
-    m_command2 = creaPulsante(client(), testoPrimaParte, QRectF(165, 7305, 3390, 600), false);
+    m_command2 = creaPulsante(client(), QString(), QRectF(165, 7305, 3390, 600), false);
     m_command2->setFont(Aspetto::arial(9.75));
-    connect(m_command2, &QPushButton::clicked, this, &FrmStampaSchedeElementi::Command2_Click);
+    impostaMeta(m_frame3, m_frame4, m_command2, testoPrimaParteDelloScambio);
     m_mnuImpostazioneStampante = creaVoceStampante(QString::fromUtf8(diff.voceStampante));
     m_mnuSalvaPdf = creaVoceSalvaPdf(QString::fromUtf8(diff.messaggioIncompleta));
     m_mnuSerie = creaVoceSerie();
@@ -140,11 +141,6 @@ FrmStampaSchedeElementi::FrmStampaSchedeElementi(Contesto &contesto, DialogoStam
 
 void FrmStampaSchedeElementi::generaEsercizio(int esercizio)
 {
-    const bool primaMeta = esercizio <= 2;
-    m_command2->setText(primaMeta ? testoSecondaParte : testoPrimaParte);
-    m_frame3->setVisible(primaMeta);
-    m_frame4->setVisible(!primaMeta);
-
     generaNelModello(esercizio);
     mostraEsercizio(esercizio);
 }
@@ -160,12 +156,4 @@ void FrmStampaSchedeElementi::mostraEsercizio(int esercizio)
     }
     mostraFigure(&m_image1[base], primo, QStringLiteral("Esercizio %1, primo insieme").arg(esercizio));
     mostraFigure(&m_image2[base], secondo, QStringLiteral("Esercizio %1, secondo insieme").arg(esercizio));
-}
-
-void FrmStampaSchedeElementi::Command2_Click()
-{
-    const bool versoSeconda = m_command2->text() == testoSecondaParte;
-    m_command2->setText(versoSeconda ? testoPrimaParteDelloScambio : testoSecondaParte);
-    m_frame3->setVisible(!versoSeconda);
-    m_frame4->setVisible(versoSeconda);
 }

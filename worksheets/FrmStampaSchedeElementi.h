@@ -44,7 +44,6 @@ private:
     void generaEsercizio(int esercizio);
     // Draws the slots of both sets of exercise e from the model.
     void mostraEsercizio(int esercizio);
-    void Command2_Click();
 
     Tipo m_tipo;
 

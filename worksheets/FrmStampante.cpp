@@ -1,6 +1,7 @@
 #include "worksheets/FrmStampante.h"
 
 #include "comune/Contesto.h"
+#include "platform/FineModulo.h"
 #include "platform/InSottofondo.h"
 #include "platform/Interruzione.h"
 #include "platform/Stampanti.h"
@@ -73,6 +74,11 @@ QStringList righe(const QString &testo, const QFont &font, int larghezza,
 }
 
 } // namespace
+
+FrmStampante::~FrmStampante()
+{
+    FineModulo::staccaGestori(*this);
+}
 
 FrmStampante::FrmStampante(Contesto &contesto, QWidget *parent)
     : QDialog(parent)

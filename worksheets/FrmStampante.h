@@ -16,6 +16,7 @@ class FrmStampante : public QDialog
 
 public:
     explicit FrmStampante(Contesto &contesto, QWidget *parent = nullptr);
+    ~FrmStampante() override;
 
     // Shows the dialog modally; returns when "C H I U D I" hides it.
     void mostraModale();

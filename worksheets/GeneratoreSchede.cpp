@@ -16,20 +16,6 @@ GeneratoreSchede::GeneratoreSchede(GeneratoreCasuale &casuale, const Orologio &o
 {
 }
 
-std::vector<int> GeneratoreSchede::slotDistinti(int quanti, int base)
-{
-    std::vector<int> presi;
-    presi.reserve(quanti);
-    GeneratoreCasuale &casuale = m_casuale;
-    for (int k = 0; k < quanti; ++k) {
-        int p = casuale.intero(slotPerInsieme, base);
-        while (std::find(presi.begin(), presi.end(), p) != presi.end())
-            p = casuale.intero(slotPerInsieme, base);
-        presi.push_back(p);
-    }
-    return presi;
-}
-
 InsiemeDaDisegnare GeneratoreSchede::insiemeDaDisegnare(int base)
 {
     GeneratoreCasuale &casuale = m_casuale;
@@ -37,7 +23,7 @@ InsiemeDaDisegnare GeneratoreSchede::insiemeDaDisegnare(int base)
     m_casuale.seminaDallOrologio(m_orologio);
     insieme.figura = casuale.intero(figureElemento, 1);
     insieme.elementi = casuale.intero(9, 2);
-    insieme.posizioni = slotDistinti(insieme.elementi, base);
+    insieme.posizioni = m_casuale.distinti(insieme.elementi, slotPerInsieme, base);
 
     insieme.slot.fill(figuraVuota);
     for (int p : insieme.posizioni)
@@ -59,10 +45,11 @@ EsercizioElementi GeneratoreSchede::esercizioElementi(int numero, int base)
     do {
         esercizio.elementiPrimo = casuale.intero(9, 1);
     } while (esercizio.elementiPrimo < minimoPrimo);
-    esercizio.posizioni = slotDistinti(esercizio.elementiPrimo, base);
+    esercizio.posizioni = m_casuale.distinti(esercizio.elementiPrimo, slotPerInsieme, base);
 
     do {
-        // The first exercise has always taken a fresh seed before each try.
+        // The first exercise takes a fresh seed before each try: which sizes a time of day
+        // draws depends on it.
         if (numero == 1)
             m_casuale.seminaDallOrologio(m_orologio);
         esercizio.elementiD = casuale.intero(9, 2);

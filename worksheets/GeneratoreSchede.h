@@ -48,9 +48,6 @@ public:
     EsercizioElementi esercizioElementi(int numero, int base);
 
 private:
-    // Distinct slots base..base+14: each redrawn until it differs from those already taken.
-    std::vector<int> slotDistinti(int quanti, int base);
-
     GeneratoreCasuale &m_casuale;
     const Orologio &m_orologio;
 };

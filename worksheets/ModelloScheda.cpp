@@ -2,6 +2,8 @@
 
 #include "comune/Galleria.h"
 
+#include <algorithm>
+
 namespace {
 QString istruzione(ModelloScheda::Tipo tipo)
 {
@@ -28,6 +30,7 @@ ModelloScheda::ModelloScheda(Tipo tipo, GeneratoreCasuale &casuale, const Orolog
 void ModelloScheda::ricomincia()
 {
     m_mostrati.fill(false);
+    m_meta = Meta::Prima;
     m_insiemi.fill({});
     m_esercizi.fill({});
 }
@@ -40,6 +43,7 @@ int ModelloScheda::base(int esercizio) const
 void ModelloScheda::genera(int esercizio)
 {
     m_mostrati.at(esercizio - 1) = true;
+    m_meta = esercizio <= 2 ? Meta::Prima : Meta::Seconda;
     if (m_tipo == Tipo::Disegno)
         m_insiemi[esercizio - 1] = m_generatore.insiemeDaDisegnare(base(esercizio));
     else
@@ -51,6 +55,11 @@ bool ModelloScheda::mostrato(int esercizio) const
     if (esercizio < 1 || esercizio > esercizi)
         return false;
     return m_mostrati[esercizio - 1];
+}
+
+bool ModelloScheda::completa() const
+{
+    return std::all_of(m_mostrati.begin(), m_mostrati.end(), [](bool m) { return m; });
 }
 
 int ModelloScheda::figura(int esercizio, Insieme insieme, int cella) const

@@ -19,13 +19,16 @@ public:
     enum class Tipo { Disegno, Aggiungi, Togli };
     // The first set (the only one of the draw kind) and the second set of an exercise.
     enum class Insieme { Primo, Secondo };
+    // The preview shows two of the four at a time: 1 and 2, or 3 and 4.
+    enum class Meta { Prima, Seconda };
 
     static constexpr int esercizi = 4;
     static constexpr int celle = GeneratoreSchede::slotPerInsieme;
     // A cell of a set not generated yet shows nothing at all, not even the blank picture.
     static constexpr int nessunaFigura = -1;
-    // The first slot number the generator draws set e of the draw kind from: those sets have
-    // always sat at 0, 15, 90 and 105; the other kinds keep exercise e at 15(e - 1).
+    // The first slot number the generator draws set e of the draw kind from: the frames of the
+    // sets are the 1st, 2nd, 7th and 8th of the preview, the others are blank frames for
+    // drawing. The other kinds keep exercise e at 15(e - 1).
     static constexpr std::array<int, esercizi> basiDisegno = {0, 15, 90, 105};
 
     ModelloScheda(Tipo tipo, GeneratoreCasuale &casuale, const Orologio &orologio);
@@ -34,11 +37,16 @@ public:
 
     // The form's load: nothing generated, no flag set.
     void ricomincia();
-    // Draws set (or exercise) e (1..4) again and marks it shown.
+    // Draws set (or exercise) e (1..4) again, marks it shown and shows its half.
     void genera(int esercizio);
 
+    Meta meta() const { return m_meta; }
+    // The other half, as the switch under the preview asks.
+    void scambiaMeta() { m_meta = m_meta == Meta::Prima ? Meta::Seconda : Meta::Prima; }
+
     bool mostrato(int esercizio) const;
-    const std::array<bool, esercizi> &mostrati() const { return m_mostrati; }
+    // Whether all four sets have been made: only a complete worksheet is printed or saved.
+    bool completa() const;
 
     // The gallery index cell k (0..14) of set e shows; nessunaFigura before e is generated
     // and for the second set of the draw kind, which has none.
@@ -55,6 +63,7 @@ private:
     int base(int esercizio) const;
 
     Tipo m_tipo;
+    Meta m_meta = Meta::Prima;
     GeneratoreSchede m_generatore;
     std::array<bool, esercizi> m_mostrati{};
     std::array<InsiemeDaDisegnare, esercizi> m_insiemi{};

@@ -2,7 +2,6 @@
 
 #include "comune/Contesto.h"
 #include "comune/Galleria.h"
-#include "comune/Parlato.h"
 #include "comune/ScalaturaModulo.h"
 #include "platform/PulsanteGrande.h"
 #include "worksheets/CasellaFigura.h"
@@ -14,6 +13,7 @@
 #include "worksheets/StampaScheda.h"
 #include "platform/Aspetto.h"
 #include "platform/Avvisi.h"
+#include "platform/FineModulo.h"
 #include "platform/InSottofondo.h"
 #include "platform/Interruzione.h"
 #include "platform/Voce.h"
@@ -23,20 +23,19 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <algorithm>
 #include <chrono>
 
 namespace {
 const QString problemaStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+const QString testoSecondaParte = QStringLiteral("Visualizza la seconda parte");
+const QString testoPrimaParte = QStringLiteral("Visualizza la prima parte");
 // A server that takes seconds over a driverless printer's first job still prints; one that
 // never answers is given up after this.
 constexpr std::chrono::seconds tempoMassimoStampa{60};
 // Writing a file has no server to wait for; this only bounds a disk that stops answering.
 constexpr std::chrono::seconds tempoMassimoSalvataggio{600};
 const QString salvataggioInCorso = QStringLiteral("Salvataggio in corso…");
-const QColor coloreModulo(255, 192, 255);
 const QColor coloreTitolo(192, 0, 0);
-const QColor coloreRosa(255, 128, 255); // the graphical buttons
 }
 
 ModuloScheda::ModuloScheda(Contesto &contesto, DialogoStampante &dialogo,
@@ -52,7 +51,7 @@ ModuloScheda::ModuloScheda(Contesto &contesto, DialogoStampante &dialogo,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titolo);
 
-    Aspetto::coloraSfondo(m_client, coloreModulo);
+    Aspetto::coloraSfondo(m_client, Aspetto::rosaChiaro);
     setCentralWidget(m_client);
 }
 
@@ -61,14 +60,14 @@ ContenutoPagina ModuloScheda::contenutoPagina() const
     return m_modello.contenutoPagina(m_contesto.galleria());
 }
 
-QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const QString &testo, const QRectF &progetto)
+QLabel *ModuloScheda::creaTitolo(QWidget *genitore, const Didascalia &titolo, const QRectF &progetto)
 {
-    auto *etichetta = new QLabel(testo, genitore);
+    auto *etichetta = new QLabel(titolo.testo, genitore);
     etichetta->setFont(Aspetto::arial(20.25));
     etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Aspetto::coloraTesto(etichetta, coloreTitolo);
     m_scalatura->aggiungi(etichetta, progetto);
-    m_titoli.append(testo);
+    m_titoli.append(titolo.detta);
     return etichetta;
 }
 
@@ -78,7 +77,7 @@ QPushButton *ModuloScheda::creaPulsante(QWidget *genitore, const QString &testo,
     QPushButton *pulsante = nullptr;
     if (rosa) {
         auto *grafico = new PulsanteGrande(testo, genitore);
-        grafico->setColore(coloreRosa);
+        grafico->setColore(Aspetto::rosa);
         grafico->setCorniceFuoco(true);
         pulsante = grafico;
     } else {
@@ -205,6 +204,34 @@ void ModuloScheda::salvaSerie(int quante)
         QString());
 }
 
+void ModuloScheda::impostaMeta(QWidget *prima, QWidget *seconda, QPushButton *scambio,
+                               const QString &primaDopoScambio)
+{
+    m_metaPrima = prima;
+    m_metaSeconda = seconda;
+    m_scambioMeta = scambio;
+    m_primaDopoScambio = primaDopoScambio;
+    connect(scambio, &QPushButton::clicked, this, [this] {
+        m_modello.scambiaMeta();
+        mostraMeta(true);
+    });
+    mostraMeta(false);
+}
+
+void ModuloScheda::generaNelModello(int esercizio)
+{
+    m_modello.genera(esercizio);
+    mostraMeta(false);
+}
+
+void ModuloScheda::mostraMeta(bool dopoScambio)
+{
+    const bool prima = m_modello.meta() == ModelloScheda::Meta::Prima;
+    m_scambioMeta->setText(prima ? testoSecondaParte : dopoScambio ? m_primaDopoScambio : testoPrimaParte);
+    m_metaPrima->setVisible(prima);
+    m_metaSeconda->setVisible(!prima);
+}
+
 void ModuloScheda::catturaProporzioni()
 {
     m_scalatura->cattura();
@@ -217,11 +244,14 @@ void ModuloScheda::preparaApertura()
     resize(clientPixel.width(), clientPixel.height() + menuBar()->sizeHint().height());
     setWindowState(windowState() | Qt::WindowMaximized);
     // The title and the initial situation, for a child who cannot read them yet.
-    m_contesto.voce().dici(Parlato::perOrecchio(m_titoli));
+    m_contesto.voce().dici(m_titoli.join(QLatin1Char(' ')));
 }
 
 ModuloScheda::~ModuloScheda()
 {
+    // The worksheet forms derived from this one add no destructor of their own: this runs
+    // before any of their children goes.
+    FineModulo::staccaGestori(*this);
     // A print still under way gives up, so that its worker lets go of the printers soon.
     if (m_interruzione)
         m_interruzione->annulla();
@@ -231,8 +261,7 @@ void ModuloScheda::stampaPagina(const QString &messaggioIncompleta)
 {
     if (m_stampaInCorso)
         return;
-    const auto &mostrati = m_modello.mostrati();
-    if (!std::all_of(mostrati.begin(), mostrati.end(), [](bool m) { return m; })) {
+    if (!m_modello.completa()) {
         m_contesto.avvisi().mostra(this, messaggioIncompleta);
         Q_EMIT stampaConclusa();
         return;

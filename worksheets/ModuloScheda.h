@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comune/Didascalia.h"
 #include "worksheets/ContenutoPagina.h"
 #include "worksheets/ModelloScheda.h"
 
@@ -63,8 +64,13 @@ protected:
     Contesto &contesto() const { return m_contesto; }
     QWidget *client() const { return m_client; }
 
-    // Controls are registered with the layout scaling as they are made, in this order.
-    QLabel *creaTitolo(QWidget *genitore, const QString &testo, const QRectF &progetto);
+    // The first title line of every worksheet form.
+    static inline const Didascalia titoloScheda{QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME EQUIPOTENTE"),
+                                                QStringLiteral("Scheda: costruire l'insieme equipotente.")};
+
+    // Controls are registered with the layout scaling as they are made, in this order. The
+    // voice says the titles, in order, as the form opens.
+    QLabel *creaTitolo(QWidget *genitore, const Didascalia &titolo, const QRectF &progetto);
     QPushButton *creaPulsante(QWidget *genitore, const QString &testo, const QRectF &progetto,
                               bool rosa);
     CasellaFigura *creaCasella(QWidget *genitore, const QRectF &progetto);
@@ -84,8 +90,12 @@ protected:
     void catturaProporzioni();
     void preparaApertura();
 
-    // Draws set e (1..4) again in the model; the form then shows it.
-    void generaNelModello(int esercizio) { m_modello.genera(esercizio); }
+    // The preview's two halves and the button under it that switches between them. Its caption
+    // names the half a press will show; `primaDopoScambio` is how a switch words the first.
+    void impostaMeta(QWidget *prima, QWidget *seconda, QPushButton *scambio,
+                     const QString &primaDopoScambio);
+    // Draws set e (1..4) again in the model and shows its half; the form then shows the set.
+    void generaNelModello(int esercizio);
     void stampaPagina(const QString &messaggioIncompleta);
 
     void closeEvent(QCloseEvent *event) override;
@@ -103,6 +113,7 @@ private:
     std::vector<ContenutoPagina> pagineSerie(int quante) const;
     void stampaSerie(int quante);
     void salvaSerie(int quante);
+    void mostraMeta(bool dopoScambio);
 
     Contesto &m_contesto;
     DialogoStampante &m_dialogoStampante;
@@ -111,6 +122,10 @@ private:
     ModelloScheda m_modello;
     bool m_inChiusura = false;
     QStringList m_titoli;
+    QWidget *m_metaPrima = nullptr;
+    QWidget *m_metaSeconda = nullptr;
+    QPushButton *m_scambioMeta = nullptr;
+    QString m_primaDopoScambio;
     QPointer<StampaInCorso> m_stampaInCorso;
     std::shared_ptr<Interruzione> m_interruzione;
 };

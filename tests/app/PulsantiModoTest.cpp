@@ -23,7 +23,7 @@ struct CasoKeyDown
     int codice;
     Tipo tipoAtteso;
     P pulsanteAtteso;
-    bool accettato; // latches and keeps its code
+    bool accettato; // latches
 };
 
 class KeyDownCasi : public ::testing::TestWithParam<CasoKeyDown>
@@ -43,7 +43,6 @@ TEST_P(KeyDownCasi, ActionLatchAndCode)
         EXPECT_EQ(azione.pulsante, caso.pulsanteAtteso);
     }
     EXPECT_EQ(pulsanti.tastoGiu(), caso.accettato);
-    EXPECT_EQ(codice, caso.accettato ? caso.codice : CodiciTasto::Nessuno);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -103,13 +102,12 @@ INSTANTIATE_TEST_SUITE_P(PulsantiModo, SpazioCasi,
                                            CasoSpazio{"ExitBackToFirst", P::Esci, P::Vuoto}),
                          [](const auto &info) { return info.param.nome; });
 
-TEST(PulsantiModo, OtherCharactersAreSwallowedAndDoNotLatch)
+TEST(PulsantiModo, OtherCharactersDoNothingAndDoNotLatch)
 {
     PulsantiModo pulsanti;
     for (int carattere : {int('a'), int('2'), 13}) {
         int c = carattere;
         EXPECT_EQ(pulsanti.keyPress(P::Vuoto, c).tipo, Tipo::Nessuna);
-        EXPECT_EQ(c, CodiciTasto::Nessuno);
     }
     EXPECT_FALSE(pulsanti.tastoPremuto());
 }
@@ -123,7 +121,6 @@ TEST(PulsantiModo, LatchedKeyDownDoesNothingAtAllUntilTheKeyIsReleased)
     EXPECT_EQ(pulsanti.keyDown(P::Suvvalente, codice).tipo, Tipo::Nessuna);
     codice = CodiciTasto::LetteraS;
     pulsanti.keyDown(P::Suvvalente, codice);
-    EXPECT_EQ(codice, CodiciTasto::LetteraS) << "a latched key-down does not even swallow";
     pulsanti.keyUp();
     codice = CodiciTasto::Invio;
     EXPECT_EQ(pulsanti.keyDown(P::Suvvalente, codice).tipo, Tipo::Avvia);

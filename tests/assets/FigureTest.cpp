@@ -1,3 +1,4 @@
+#include "support/DifferenzaImmagini.h"
 #include "comune/Galleria.h"
 
 #include <QFile>
@@ -84,17 +85,7 @@ QImage miniatura(const QImage &img)
     return suBianco.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-double differenzaMedia(const QImage &a, const QImage &b)
-{
-    long somma = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            somma += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
-                     + std::abs(qBlue(p) - qBlue(q));
-        }
-    return double(somma) / (3.0 * a.width() * a.height());
-}
+using DifferenzaImmagini::media;
 
 class GalleriaFixture : public ::testing::Test
 {
@@ -151,7 +142,7 @@ TEST_P(FiguraElementoTest, DiversaDaTutteLeAltre)
     for (const auto &altra : vociElemento()) {
         if (altra.indice == questa.indice)
             continue;
-        EXPECT_GT(differenzaMedia(mia, miniatura(galleria.Image3(altra.indice))), 8.0)
+        EXPECT_GT(media(mia, miniatura(galleria.Image3(altra.indice))), 8.0)
             << questa.nome << " somiglia a " << altra.nome;
     }
 }

@@ -1,3 +1,4 @@
+#include "support/DifferenzaImmagini.h"
 #include "app/FrmInizio.h"
 #include "comune/FiguraNitida.h"
 #include "comune/Galleria.h"
@@ -76,20 +77,7 @@ QImage ingrandita(const QImage &naturale, QSize pixel, const QColor &fondo)
     return suFondo(naturale, fondo).scaled(pixel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-double differenzaMedia(const QImage &a, const QImage &b)
-{
-    EXPECT_EQ(a.size(), b.size());
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    long somma = 0;
-    for (int r = 0; r < std::min(x.height(), y.height()); ++r)
-        for (int c = 0; c < std::min(x.width(), y.width()); ++c) {
-            const QRgb p = x.pixel(c, r), q = y.pixel(c, r);
-            somma += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
-                + std::abs(qBlue(p) - qBlue(q));
-        }
-    return double(somma) / (3.0 * x.width() * x.height());
-}
+using DifferenzaImmagini::media;
 
 // What a widget drew (its device pixels) is the drawing. At ratio 1 it is the natural picture,
 // pixel for pixel, as it always was. Above, it is close to the direct rendering and clearly
@@ -104,8 +92,8 @@ void comeIlDisegno(const QImage &disegnata, int voce, const QImage &naturale, co
         return;
     }
     const QImage vera = riferimento(voce, disegnata.size(), fondo);
-    const double scarto = differenzaMedia(sulFondo, vera);
-    const double scartoIngrandita = differenzaMedia(ingrandita(naturale, disegnata.size(), fondo), vera);
+    const double scarto = media(sulFondo, vera);
+    const double scartoIngrandita = media(ingrandita(naturale, disegnata.size(), fondo), vera);
     EXPECT_LT(scarto, 3.0) << "figura " << voce;
     if (scartoIngrandita > 1) {
         EXPECT_LT(scarto, 0.5 * scartoIngrandita)
@@ -227,8 +215,8 @@ TEST(SchermataIniziale, LInsiemeDiEsempioRiempieIlRiquadroConIPixelCheServono)
     EXPECT_GE(mostrata.height(),
               std::min<double>(std::ceil(riquadro->height() * rapporto - 1e-9), massima.height()));
     const QImage vero = disegnoDiretto(QStringLiteral("insieme"), presa.size(), Qt::white);
-    const double scarto = differenzaMedia(presa, vero);
-    const double scartoIngrandita = differenzaMedia(ingrandita(naturale, presa.size(), Qt::white), vero);
+    const double scarto = media(presa, vero);
+    const double scartoIngrandita = media(ingrandita(naturale, presa.size(), Qt::white), vero);
     EXPECT_LT(scarto, 3.0);
     EXPECT_LT(scarto, 0.5 * scartoIngrandita) << scarto << " contro " << scartoIngrandita;
 }

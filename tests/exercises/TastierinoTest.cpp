@@ -1,382 +1,231 @@
-#include "BancoOperativo.h"
-#include "comune/ScalaturaModulo.h"
-#include "comune/Galleria.h"
-#include "comune/TipoEsercizio.h"
+#include "exercises/Tastierino.h"
+#include "platform/CodiciTasto.h"
 
-#include <QApplication>
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
-using TipoEsercizio::InsiemeVuoto;
-using TipoEsercizio::Prevalente;
-using TipoEsercizio::Suvvalente;
+using Tasto = Tastierino::Tasto;
+using Aiuto = Tastierino::Aiuto;
+using Tipo = Tastierino::Azione::Tipo;
+using TipoAiuto = Tastierino::AzioneAiuto::Tipo;
 
-constexpr int aggiungi = 0, togli = 1, verifica = 2, avanti = 3, esci = 4;
-
-// The colour the child sees inside the button, clear of its border and caption.
-QColor coloreDi(QWidget *w)
+template<class Caso>
+    requires requires(const Caso &c) { c.nome; }
+std::ostream &operator<<(std::ostream &os, const Caso &c)
 {
-    return w->grab().toImage().pixelColor(8, 8);
+    return os << c.nome;
 }
 
-std::vector<bool> abilitati(const FrmOperativo &f)
-{
-    std::vector<bool> v;
-    for (int i = 0; i < 5; ++i)
-        v.push_back(f.Option1(i)->isEnabled());
-    return v;
-}
+// ---- Keypad key-downs ----
 
-// ---- Loading and the start of each exercise ----
-
-TEST(AperturaDelModulo, TheFirstExerciseIsReadyBeforeTheFormIsShown)
+struct CasoTasto
 {
-    BancoOperativo b(Suvvalente);
-    b.accodaEsercizio(6, {15, 3, 9, 1}, 2);
-    FrmOperativo f(*b.prova);
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Costruisci l'insieme equipotente   "));
-    EXPECT_TRUE(f.testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_TRUE(f.windowState().testFlag(Qt::WindowMaximized));
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("1"));
-    EXPECT_EQ(b.stato.ElementiS, 4);
-    EXPECT_EQ(b.stato.ElementiD, 2);
-    EXPECT_TRUE(f.lblRisEsatte()->text().isEmpty());
-    EXPECT_TRUE(f.lblRisErrate()->text().isEmpty());
-    EXPECT_TRUE(f.LblTempoParziale()->text().isEmpty());
-    EXPECT_TRUE(f.LblTempoTotale()->text().isEmpty());
-    EXPECT_EQ(f.scalatura().numeroControlli(), 2 + 2 * (1 + 1 + 15) + 1 + 6 + 4 + 3 + 11);
-}
-
-struct CasoInizio
-{
-    const char *nome;
-    TipoEsercizio tipo;
-    std::vector<int> caselle;
-    int m;
-    int elementiDAttesi;
+    std::string nome;
+    bool dopoRisposta; // the keypad in its "next" state rather than editing
+    Tasto su;
+    int codice;
+    Tipo tipo;
+    Tasto tasto;
+    bool accettato; // latches
 };
 
-class InizioEsercizio : public ::testing::TestWithParam<CasoInizio>
+class KeyDownTastierino : public ::testing::TestWithParam<CasoTasto>
 {
 };
 
-TEST_P(InizioEsercizio, ShowsTheFirstSetInItsSlotsAndTheSecondFromTheFirstSlot)
+TEST_P(KeyDownTastierino, ActionLatchAndCode)
 {
-    const CasoInizio &c = GetParam();
-    BancoOperativo b(c.tipo);
-    b.accodaEsercizio(11, c.caselle, c.m);
-    FrmOperativo &f = b.apri();
-    std::vector<int> attese = c.caselle;
-    std::sort(attese.begin(), attese.end());
-    EXPECT_EQ(b.caselleConFigura(false), attese);
-    EXPECT_EQ(b.stato.ElementiD, c.elementiDAttesi);
-    EXPECT_TRUE(b.invarianteSecondoInsieme());
-    const QImage figura = b.prova.contesto->galleria().Image3(11);
-    for (int s : b.caselleConFigura(false))
-        EXPECT_EQ(f.Image1(s)->pixmap().toImage(), figura);
-    for (int s : b.caselleConFigura(true))
-        EXPECT_EQ(f.Image2(s)->pixmap().toImage(), figura);
-    EXPECT_EQ(b.pannelloDavanti(), f.fraTastierino());
-    EXPECT_FALSE(f.fraAiuto()->isEnabled());
-    EXPECT_FALSE(f.fraIntervento()->isEnabled());
-    EXPECT_EQ(abilitati(f), (std::vector<bool>{true, true, false, false, false}));
-    EXPECT_EQ(b.tastoConFuoco(), aggiungi);
-    EXPECT_EQ(coloreDi(f.Option1(aggiungi)), QColor(255, 128, 255));
+    const CasoTasto &c = GetParam();
+    Tastierino t;
+    int codice = c.codice;
+    t.imposta(c.dopoRisposta ? Tastierino::avanti : Tastierino::modifica);
+    const Tastierino::Azione a = t.keyDown(c.su, codice);
+    EXPECT_EQ(a.tipo, c.tipo);
+    if (c.tipo != Tipo::Nessuna) {
+        EXPECT_EQ(a.tasto, c.tasto);
+    }
+    EXPECT_EQ(t.tastoGiu(), c.accettato);
+    EXPECT_EQ(t.tastoGiuAiuto(), c.accettato) << "an acting key holds the other panels too";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Tipi, InizioEsercizio,
-    ::testing::Values(CasoInizio{"EmptySecondSet_EightElements", InsiemeVuoto, {3, 14, 1, 8, 15, 6, 11, 2}, 0, 0},
-                      CasoInizio{"SmallerSecondSet", Suvvalente, {5, 10}, 1, 1},
-                      CasoInizio{"LargerSecondSet", Prevalente, {7, 4, 12}, 9, 9},
-                      CasoInizio{"LargerSecondSetOfTen", Prevalente, {1, 2, 3, 4, 5, 6, 7, 8}, 10, 10}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    Tastierino, KeyDownTastierino,
+    ::testing::Values(
+        CasoTasto{"Digit1FocusesAdd", false, Tasto::Esci, CodiciTasto::Cifra1, Tipo::Fuoco, Tasto::Aggiungi, true},
+        CasoTasto{"Digit2FocusesRemove", false, Tasto::Aggiungi, CodiciTasto::Cifra2, Tipo::Fuoco, Tasto::Togli, true},
+        CasoTasto{"Digit4OnDisabledNextOnlyLatches", false, Tasto::Aggiungi, CodiciTasto::Cifra4, Tipo::Nessuna,
+                  Tasto::Aggiungi, true},
+        CasoTasto{"Digit4FocusesNextAfterAnswer", true, Tasto::Esci, CodiciTasto::Cifra4, Tipo::Fuoco, Tasto::Avanti,
+                  true},
+        CasoTasto{"Digit5FocusesExit", true, Tasto::Avanti, CodiciTasto::Cifra5, Tipo::Fuoco, Tasto::Esci, true},
+        CasoTasto{"EnterActsOnItsButton", false, Tasto::Togli, CodiciTasto::Invio, Tipo::Esegui, Tasto::Togli, true},
+        CasoTasto{"KeypadDigitSwallowed", false, Tasto::Aggiungi, CodiciTasto::Tastierino2, Tipo::Nessuna,
+                  Tasto::Aggiungi, false},
+        CasoTasto{"TabSwallowed", false, Tasto::Aggiungi, CodiciTasto::Tab, Tipo::Nessuna, Tasto::Aggiungi, false},
+        CasoTasto{"Digit3OnDisabledCheckOnlyLatches", false, Tasto::Togli, CodiciTasto::Cifra3, Tipo::Nessuna,
+                  Tasto::Aggiungi, true},
+        CasoTasto{"SpaceCodeSwallowed", false, Tasto::Aggiungi, CodiciTasto::Spazio, Tipo::Nessuna, Tasto::Aggiungi,
+                  false},
+        CasoTasto{"LetterSwallowed", true, Tasto::Avanti, CodiciTasto::LetteraS, Tipo::Nessuna, Tasto::Aggiungi,
+                  false}),
+    [](const auto &info) { return info.param.nome; });
 
-TEST(NuovoEsercizio, NextDrawsAnewHidesTheOldSlotsAndCountsOn)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(2, {1, 2, 3});
-    b.accodaEsercizio(9, {15});
-    FrmOperativo &f = b.apri();
-    for (int i = 0; i < 3; ++i)
-        b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(verifica));
-    ASSERT_EQ(f.LblEsito()->text(), QStringLiteral("E s a t t o"));
-    ASSERT_FALSE(f.LblTempoParziale()->text().isEmpty());
-    b.clic(f.Option1(avanti));
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("2"));
-    EXPECT_EQ(b.caselleConFigura(false), std::vector<int>{15});
-    EXPECT_TRUE(b.caselleConFigura(true).empty());
-    EXPECT_EQ(f.Image1(15)->pixmap().toImage(), b.prova.contesto->galleria().Image3(9));
-    EXPECT_TRUE(f.LblEsito()->text().isEmpty());
-    EXPECT_TRUE(f.LblTempoParziale()->text().isEmpty());
-    EXPECT_FALSE(f.LblTempoTotale()->text().isEmpty()) << "the total stays in view";
-    EXPECT_EQ(b.tastoConFuoco(), aggiungi);
-}
-
-TEST(NuovoEsercizio, AKindChangedWhileOpenTakesEffectAtTheNextExercise)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(2, {4, 5});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(verifica));
-    b.stato.TipoEsercizio = Prevalente;
-    f.Label2()->setText(QStringLiteral("Secondo  insieme prevalente - Devi togliere elementi"));
-    EXPECT_EQ(b.caselleConFigura(true), (std::vector<int>{1, 2})) << "the exercise on display stays";
-    b.accodaEsercizio(3, {9}, 6);
-    b.clic(f.Option1(avanti));
-    EXPECT_EQ(b.stato.ElementiD, 6);
-    EXPECT_TRUE(b.invarianteSecondoInsieme());
-}
-
-// ---- Adding and removing ----
-
-TEST(AggiungiETogli, TheDisplayFollowsEveryStep)
-{
-    BancoOperativo b(Suvvalente);
-    b.accodaEsercizio(4, {1, 6, 11, 12, 13}, 3);
-    FrmOperativo &f = b.apri();
-    const int passi[] = {aggiungi, togli, togli, togli, togli, aggiungi, aggiungi, togli, aggiungi};
-    for (int tasto : passi) {
-        b.clic(f.Option1(tasto));
-        ASSERT_TRUE(b.invarianteSecondoInsieme()) << "after button " << tasto;
-    }
-    EXPECT_EQ(b.stato.ElementiD, 2);
-}
-
-TEST(AggiungiETogli, RemovingFromAnEmptySetLeavesItEmptyAndCheckDisabled)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(togli));
-    EXPECT_EQ(b.stato.ElementiD, 0);
-    EXPECT_TRUE(b.caselleConFigura(true).empty());
-    EXPECT_FALSE(f.Option1(verifica)->isEnabled());
-    b.clic(f.Option1(aggiungi));
-    EXPECT_TRUE(f.Option1(verifica)->isEnabled());
-    b.clic(f.Option1(togli));
-    EXPECT_FALSE(f.Option1(verifica)->isEnabled()) << "emptied again";
-}
-
-TEST(AggiungiETogli, TheSecondSetStopsAtTenAndTwoRemovalsMatchEight)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2, 3, 4, 5, 6, 7, 8});
-    FrmOperativo &f = b.apri();
-    for (int i = 0; i < 13; ++i)
-        b.clic(f.Option1(aggiungi));
-    EXPECT_EQ(b.stato.ElementiD, 10);
-    EXPECT_TRUE(b.invarianteSecondoInsieme());
-    b.clic(f.Option1(togli));
-    b.clic(f.Option1(togli));
-    b.clic(f.Option1(verifica));
-    EXPECT_EQ(f.LblEsito()->text(), QStringLiteral("E s a t t o"));
-}
-
-TEST(AggiungiETogli, ALargerSecondSetBroughtDownToSizeIsRight)
-{
-    BancoOperativo b(Prevalente);
-    b.accodaEsercizio(7, {2, 9, 14}, 8);
-    FrmOperativo &f = b.apri();
-    EXPECT_FALSE(f.Option1(verifica)->isEnabled());
-    for (int i = 0; i < 5; ++i)
-        b.clic(f.Option1(togli));
-    EXPECT_TRUE(f.Option1(verifica)->isEnabled());
-    EXPECT_TRUE(b.invarianteSecondoInsieme());
-    b.clic(f.Option1(verifica));
-    EXPECT_EQ(f.LblEsito()->text(), QStringLiteral("E s a t t o"));
-    EXPECT_EQ(f.lblRisEsatte()->text(), QStringLiteral("1"));
-    EXPECT_EQ(abilitati(f), (std::vector<bool>{false, false, false, true, true}));
-    EXPECT_EQ(b.tastoConFuoco(), avanti);
-}
-
-// ---- One action per press ----
-
-TEST(UnaAzionePerPressione, HoldingEnterOnAddAddsExactlyOne)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2, 3});
-    b.apri();
-    b.tieni(Qt::Key_Return, 8);
-    EXPECT_EQ(b.stato.ElementiD, 1);
-    b.tieni(Qt::Key_Return, 3);
-    EXPECT_EQ(b.stato.ElementiD, 2) << "released and pressed again adds another";
-}
-
-TEST(UnaAzionePerPressione, AnyMouseButtonActsAtThePress)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2, 3});
-    FrmOperativo &f = b.apri();
-    QTest::mousePress(f.Option1(aggiungi), Qt::RightButton);
-    EXPECT_EQ(b.stato.ElementiD, 1) << "before the release";
-    QTest::mouseRelease(f.Option1(aggiungi), Qt::RightButton);
-    b.clic(f.Option1(aggiungi), Qt::MiddleButton);
-    EXPECT_EQ(b.stato.ElementiD, 2);
-}
-
-TEST(UnaAzionePerPressione, ASecondButtonPressedBeforeTheReleaseDoesNothing)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2, 3});
-    FrmOperativo &f = b.apri();
-    QTest::mousePress(f.Option1(aggiungi), Qt::LeftButton);
-    QTest::mousePress(f.Option1(aggiungi), Qt::RightButton);
-    EXPECT_EQ(b.stato.ElementiD, 1);
-    QTest::mouseRelease(f.Option1(aggiungi), Qt::RightButton);
-    b.clic(f.Option1(aggiungi));
-    EXPECT_EQ(b.stato.ElementiD, 2);
-}
-
-TEST(UnaAzionePerPressione, AfterARightVerdictByMouseTheNextButtonActsAtOnce)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(verifica)); // disabled by its own press
-    b.clic(f.Option1(avanti));
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("2"));
-}
-
-TEST(UnaAzionePerPressione, ADisabledButtonDoesNotAct)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(verifica));
-    b.clic(f.Option1(avanti));
-    b.clic(f.Option1(esci));
-    EXPECT_TRUE(f.LblEsito()->text().isEmpty());
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("1"));
-    EXPECT_TRUE(f.isVisible());
-}
-
-// ---- Keys that move the focus ----
-
-TEST(TastiDelTastierino, DigitFourReachesNextOnlyWhenEnabledAndNeverActs)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    FrmOperativo &f = b.apri();
-    b.premi(Qt::Key_4);
-    EXPECT_EQ(b.tastoConFuoco(), aggiungi) << "next is disabled while editing";
-    b.premi(Qt::Key_Return);
-    b.premi(Qt::Key_3);
-    b.premi(Qt::Key_Return);
-    ASSERT_EQ(f.LblEsito()->text(), QStringLiteral("E s a t t o"));
-    b.premi(Qt::Key_5);
-    EXPECT_EQ(b.tastoConFuoco(), esci);
-    b.premi(Qt::Key_4);
-    EXPECT_EQ(b.tastoConFuoco(), avanti);
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("1")) << "the digit only moves the focus";
-    b.premi(Qt::Key_Return);
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("2"));
-}
-
-TEST(TastiDelTastierino, KeypadDigitsAndOtherKeysAreIgnored)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    FrmOperativo &f = b.apri();
-    b.premi(Qt::Key_Return);
-    b.premi(Qt::Key_2, Qt::KeypadModifier);
-    b.premi(Qt::Key_Tab);
-    b.premi(Qt::Key_Right);
-    b.premi(Qt::Key_A);
-    EXPECT_EQ(b.tastoConFuoco(), aggiungi);
-    EXPECT_EQ(b.stato.ElementiD, 1);
-    EXPECT_TRUE(f.LblEsito()->text().isEmpty());
-}
+// ---- Space on the keypad ----
 
 struct CasoSpazio
 {
-    const char *nome;
-    bool dopoRisposta;
-    std::vector<int> fuochi;
+    std::string nome;
+    Tastierino::Abilitazioni abilitati;
+    Tasto da;
+    Tasto a;
 };
 
-class SpazioSulTastierino : public ::testing::TestWithParam<CasoSpazio>
+class SpazioTastierino : public ::testing::TestWithParam<CasoSpazio>
 {
 };
 
-TEST_P(SpazioSulTastierino, MovesToTheNextEnabledButtonAndWraps)
+TEST_P(SpazioTastierino, MovesToTheNextEnabledButtonOnce)
 {
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    FrmOperativo &f = b.apri();
-    if (GetParam().dopoRisposta) {
-        b.premi(Qt::Key_Return);
-        b.premi(Qt::Key_3);
-        b.premi(Qt::Key_Return);
+    Tastierino t;
+    t.imposta({GetParam().abilitati, GetParam().da});
+    int carattere = CodiciTasto::Spazio;
+    const Tastierino::Azione a = t.keyPress(GetParam().da, carattere);
+    EXPECT_EQ(a.tipo, Tipo::Passa);
+    EXPECT_EQ(a.tasto, GetParam().a);
+    carattere = CodiciTasto::Spazio;
+    EXPECT_EQ(t.keyPress(GetParam().a, carattere).tipo, Tipo::Nessuna) << "held";
+    t.keyUp();
+    EXPECT_EQ(t.keyPress(GetParam().a, carattere).tipo, Tipo::Passa);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tastierino, SpazioTastierino,
+    ::testing::Values(CasoSpazio{"AddToRemove", Tastierino::modifica.abilitati, Tasto::Aggiungi, Tasto::Togli},
+                      CasoSpazio{"RemoveWrapsToAdd", Tastierino::modifica.abilitati, Tasto::Togli, Tasto::Aggiungi},
+                      CasoSpazio{"RemoveToCheck", {true, true, true, false, false}, Tasto::Togli, Tasto::Verifica},
+                      CasoSpazio{"NextToExit", Tastierino::avanti.abilitati, Tasto::Avanti, Tasto::Esci},
+                      CasoSpazio{"ExitWrapsToNext", Tastierino::avanti.abilitati, Tasto::Esci, Tasto::Avanti},
+                      CasoSpazio{"AloneStays", {false, false, false, false, true}, Tasto::Esci, Tasto::Esci}),
+    [](const auto &info) { return info.param.nome; });
+
+// ---- Help panel keys ----
+
+struct CasoAiuto
+{
+    std::string nome;
+    Aiuto su;
+    int codice;
+    TipoAiuto tipo;
+    Aiuto risposta;
+    bool accettato;
+};
+
+class KeyDownAiuto : public ::testing::TestWithParam<CasoAiuto>
+{
+};
+
+TEST_P(KeyDownAiuto, ActionLatchAndCode)
+{
+    const CasoAiuto &c = GetParam();
+    Tastierino t;
+    int codice = c.codice;
+    const Tastierino::AzioneAiuto a = t.keyDownAiuto(c.su, codice);
+    EXPECT_EQ(a.tipo, c.tipo);
+    if (c.tipo != TipoAiuto::Nessuna) {
+        EXPECT_EQ(a.risposta, c.risposta);
     }
-    for (int atteso : GetParam().fuochi) {
-        b.premi(Qt::Key_Space);
-        EXPECT_EQ(b.tastoConFuoco(), atteso);
+    EXPECT_EQ(t.tastoGiuAiuto(), c.accettato);
+    EXPECT_EQ(t.tastoGiu(), c.accettato);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Aiuto, KeyDownAiuto,
+    ::testing::Values(CasoAiuto{"LetterSFocusesYes", Aiuto::No, CodiciTasto::LetteraS, TipoAiuto::Fuoco, Aiuto::Si, true},
+                      CasoAiuto{"Digit1FocusesYes", Aiuto::No, CodiciTasto::Cifra1, TipoAiuto::Fuoco, Aiuto::Si, true},
+                      CasoAiuto{"Keypad1FocusesYes", Aiuto::No, CodiciTasto::Tastierino1, TipoAiuto::Fuoco, Aiuto::Si, true},
+                      CasoAiuto{"LetterNFocusesNo", Aiuto::Si, CodiciTasto::LetteraN, TipoAiuto::Fuoco, Aiuto::No, true},
+                      CasoAiuto{"Digit2FocusesNo", Aiuto::Si, CodiciTasto::Cifra2, TipoAiuto::Fuoco, Aiuto::No, true},
+                      CasoAiuto{"Keypad2FocusesNo", Aiuto::Si, CodiciTasto::Tastierino2, TipoAiuto::Fuoco, Aiuto::No, true},
+                      CasoAiuto{"EnterChoosesYes", Aiuto::Si, CodiciTasto::Invio, TipoAiuto::Scegli, Aiuto::Si, true},
+                      CasoAiuto{"EnterChoosesNo", Aiuto::No, CodiciTasto::Invio, TipoAiuto::Scegli, Aiuto::No, true},
+                      CasoAiuto{"Digit3Swallowed", Aiuto::Si, CodiciTasto::Cifra3, TipoAiuto::Nessuna, Aiuto::Si, false},
+                      CasoAiuto{"SpaceCodeSwallowed", Aiuto::Si, CodiciTasto::Spazio, TipoAiuto::Nessuna, Aiuto::Si,
+                                false}),
+    [](const auto &info) { return info.param.nome; });
+
+TEST(Aiuto, SpaceSwapsTheAnswersOncePerPressAndOtherCharactersDoNothing)
+{
+    Tastierino t;
+    int c = 's';
+    EXPECT_EQ(t.keyPressAiuto(Aiuto::Si, c).tipo, TipoAiuto::Nessuna);
+    EXPECT_FALSE(t.tastoPremutoAiuto());
+    for (const auto &[da, a] : {std::pair{Aiuto::Si, Aiuto::No}, std::pair{Aiuto::No, Aiuto::Si}}) {
+        c = CodiciTasto::Spazio;
+        const Tastierino::AzioneAiuto azione = t.keyPressAiuto(da, c);
+        EXPECT_EQ(azione.tipo, TipoAiuto::Passa);
+        EXPECT_EQ(azione.risposta, a);
+        EXPECT_EQ(t.keyPressAiuto(a, c).tipo, TipoAiuto::Nessuna) << "held";
+        t.keyUp();
     }
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("1"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Stati, SpazioSulTastierino,
-                         ::testing::Values(CasoSpazio{"Editing", false, {togli, aggiungi, togli}},
-                                           CasoSpazio{"AfterRightAnswer", true, {esci, avanti, esci}}),
-                         [](const auto &info) { return std::string(info.param.nome); });
+// ---- Latches across panels and events ----
 
-TEST(TastiDelTastierino, HeldSpaceMovesTheFocusOnce)
+TEST(Fermi, AKeyThatActedOnTheKeypadDoesNothingOnTheOtherPanelsUntilReleased)
 {
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    b.apri();
-    b.tieni(Qt::Key_Space, 5);
-    EXPECT_EQ(b.tastoConFuoco(), togli);
+    Tastierino t;
+    t.abilitaVerifica(true);
+    int codice = CodiciTasto::Invio;
+    ASSERT_EQ(t.keyDown(Tasto::Verifica, codice).tipo, Tipo::Esegui);
+    codice = CodiciTasto::Invio;
+    EXPECT_EQ(t.keyDownAiuto(Aiuto::Si, codice).tipo, TipoAiuto::Nessuna);
+    EXPECT_FALSE(t.keyDownOK(codice));
+    codice = CodiciTasto::LetteraS;
+    t.keyDownAiuto(Aiuto::No, codice);
+    t.keyUp();
+    codice = CodiciTasto::Invio;
+    EXPECT_TRUE(t.keyDownOK(codice));
+    EXPECT_TRUE(t.tastoGiu()) << "OK holds the keypad it brings back";
+    codice = CodiciTasto::Invio;
+    t.imposta(Tastierino::avanti);
+    EXPECT_EQ(t.keyDown(Tasto::Avanti, codice).tipo, Tipo::Nessuna);
 }
 
-TEST(TastiDelTastierino, TheFocusedButtonShowsItsColour)
+TEST(Fermi, OkAcceptsOnlyEnter)
 {
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    FrmOperativo &f = b.apri();
-    b.premi(Qt::Key_Space);
-    EXPECT_EQ(coloreDi(f.Option1(togli)), QColor(255, 128, 255));
-    EXPECT_EQ(coloreDi(f.Option1(aggiungi)), QColor(255, 192, 255));
+    Tastierino t;
+    for (int tasto : {CodiciTasto::Spazio, CodiciTasto::LetteraS, CodiciTasto::Cifra1}) {
+        int codice = tasto;
+        EXPECT_FALSE(t.keyDownOK(codice));
+    }
+    EXPECT_FALSE(t.tastoGiuAiuto());
 }
 
-// ---- Leaving ----
-
-TEST(Uscita, ExitClosesTheFormAndKeepsTheCounts)
+TEST(Fermi, AMousePressActsOnceOnAnEnabledButtonAndOnlyAMouseOrKeyReleaseFreesIt)
 {
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(verifica));
-    b.clic(f.Option1(esci));
-    EXPECT_FALSE(f.isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(b.form.isNull());
-    EXPECT_EQ(b.stato.RisposteEsatte, 1);
-}
-
-TEST(Uscita, TheWindowsCloseControlWorksWhileEditing)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(verifica));
-    ASSERT_EQ(b.stato.RisposteErrate, 1);
-    EXPECT_TRUE(f.close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(b.form.isNull());
-    EXPECT_EQ(b.stato.RisposteErrate, 1);
+    Tastierino t;
+    EXPECT_EQ(t.mouseDown(Tasto::Verifica).tipo, Tipo::Nessuna);
+    EXPECT_FALSE(t.mouseGiu()) << "a disabled button does not latch";
+    t.usa(Tastierino::Pannello::Aiuto);
+    EXPECT_EQ(t.mouseDown(Tasto::Aggiungi).tipo, Tipo::Nessuna) << "the keypad is not in use";
+    EXPECT_FALSE(t.mouseGiu());
+    t.usa(Tastierino::Pannello::Tastierino);
+    const Tastierino::Azione a = t.mouseDown(Tasto::Aggiungi);
+    EXPECT_EQ(a.tipo, Tipo::Esegui);
+    EXPECT_EQ(a.tasto, Tasto::Aggiungi);
+    EXPECT_EQ(t.mouseDown(Tasto::Togli).tipo, Tipo::Nessuna) << "a second button before the release";
+    int codice = CodiciTasto::Invio;
+    EXPECT_EQ(t.keyDown(Tasto::Aggiungi, codice).tipo, Tipo::Esegui)
+        << "the mouse does not hold the keys";
+    t.mouseUp();
+    EXPECT_FALSE(t.mouseGiu());
+    EXPECT_TRUE(t.tastoGiu()) << "a mouse release leaves the key latch";
+    t.mouseDown(Tasto::Togli);
+    t.keyUp();
+    EXPECT_FALSE(t.mouseGiu()) << "a key release frees everything";
+    EXPECT_FALSE(t.tastoGiu());
 }
 
 } // namespace

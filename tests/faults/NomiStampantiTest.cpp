@@ -63,8 +63,7 @@ protected:
     {
         const CasoNome &caso = GetParam();
         if (caso.codaVera) {
-            if (const std::string assente = serverDiProvaAssente(); !assente.empty())
-                GTEST_SKIP() << assente;
+            SENZA_SERVER_DI_PROVA_SALTA_O_FALLISCI();
             CupsPrivato *cups = serverDiProva();
             ASSERT_TRUE(cups->riavviaDemone());
             ASSERT_TRUE(cups->rimuoviTutte());

@@ -1,5 +1,7 @@
 #include "support/ServerDiProva.h"
 
+#include <QtGlobal>
+
 #include <iostream>
 #include <utility>
 
@@ -41,4 +43,9 @@ std::string serverDiProvaAssente()
         return {};
     return "server CUPS privato non disponibile: "
         + (server ? server->errore().toStdString() : std::string("?"));
+}
+
+bool serverDiProvaRichiesto()
+{
+    return qEnvironmentVariableIntValue("TANDORINO_CUPS_PRIVATO") == 1;
 }

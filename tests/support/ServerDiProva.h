@@ -31,6 +31,18 @@ private:
 // The program's server: nullptr before its first test, after its last, and in a program that
 // registered none.
 CupsPrivato *serverDiProva();
-// Why the tests cannot print for real, to be told when they are skipped; empty when the server
-// is up.
+// Why the tests cannot print for real; empty when the server is up.
 std::string serverDiProvaAssente();
+// Whether the test command expects the server (TANDORINO_CUPS_PRIVATO=1, as scripts/prova.sh
+// sets it): a printing test must then fail without it rather than pass as skipped.
+bool serverDiProvaRichiesto();
+
+// In a test or its SetUp: without the server, skips the test, or fails it where it is expected.
+#define SENZA_SERVER_DI_PROVA_SALTA_O_FALLISCI()                                                   \
+    do {                                                                                           \
+        if (const std::string assente = serverDiProvaAssente(); !assente.empty()) {               \
+            if (serverDiProvaRichiesto())                                                          \
+                FAIL() << assente;                                                                 \
+            GTEST_SKIP() << assente;                                                               \
+        }                                                                                          \
+    } while (false)

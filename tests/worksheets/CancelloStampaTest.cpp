@@ -21,12 +21,7 @@ protected:
         return Schede::apri(*prova, *prova.dialogo, GetParam());
     }
     static void premi(QWidget *modulo, const QString &testo)
-    {
-        QPushButton *p = Schede::pulsante(modulo, testo);
-        ASSERT_NE(p, nullptr) << testo.toStdString();
-        QTest::mouseClick(p, Qt::LeftButton);
-        Schede::attendiStampa(modulo);
-    }
+    { Schede::premi(modulo, testo); }
     void premiInsieme(QWidget *modulo, int s)
     {
         premi(modulo, QString::fromUtf8(testi(GetParam()).pulsanteInsieme).arg(s));

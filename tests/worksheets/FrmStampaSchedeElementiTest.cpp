@@ -58,12 +58,7 @@ protected:
     ~ModuloElementi() override { delete modulo.data(); }
 
     void premi(const QString &testo)
-    {
-        QPushButton *p = Schede::pulsante(modulo, testo);
-        ASSERT_NE(p, nullptr) << testo.toStdString();
-        QTest::mouseClick(p, Qt::LeftButton);
-        Schede::attendiStampa(modulo);
-    }
+    { Schede::premi(modulo, testo); }
     void premiEsercizio(int e) { premi(QStringLiteral("VISUALIZZA %1° ESERCIZIO").arg(e)); }
 
     const QImage &galleria(int i) { return prova.contesto->galleria().Image3(i); }

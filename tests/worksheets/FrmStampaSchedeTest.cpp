@@ -25,12 +25,7 @@ protected:
     ~ModuloDisegno() override { delete modulo.data(); }
 
     void premi(const QString &testo)
-    {
-        QPushButton *p = Schede::pulsante(modulo, testo);
-        ASSERT_NE(p, nullptr) << testo.toStdString();
-        QTest::mouseClick(p, Qt::LeftButton);
-        Schede::attendiStampa(modulo);
-    }
+    { Schede::premi(modulo, testo); }
     void premiInsieme(int s) { premi(QStringLiteral("VISUALIZZA %1° INSIEME").arg(s)); }
 
     const QImage &galleria(int i) { return prova.contesto->galleria().Image3(i); }

@@ -43,7 +43,9 @@ TEST_P(Modello, HoldsTheDrawnSetOnlyWhereItBelongsAndPrintsIt)
     modello.genera(3);
     EXPECT_EQ(prova.casuale.inCoda(), 0U);
 
-    EXPECT_EQ(modello.mostrati(), (std::array<bool, 4>{false, false, true, false}));
+    for (int e = 1; e <= 4; ++e)
+        EXPECT_EQ(modello.mostrato(e), e == 3) << e;
+    EXPECT_FALSE(modello.completa());
     EXPECT_EQ(elementi ? modello.esercizioElementi(3).figura : modello.insiemeDaDisegnare(3).figura, 7);
     for (int k = 0; k < 15; ++k) {
         const bool nelPrimo = k == 2 || k == 9 || k == 14;
@@ -120,6 +122,27 @@ TEST_P(Modello, AClassSetDrawsASheetEqualToAnEarlierOneAgain)
         EXPECT_EQ(serie[1].figura(e, Insieme::Primo, 2), 9) << e;
         EXPECT_TRUE(serie[1].mostrato(e)) << e;
     }
+}
+
+// The half on show belongs to the model: a generated set shows its own half, the switch the other,
+// and a new load the first; the form's halves follow it.
+TEST_P(Modello, HoldsTheHalfOnShow)
+{
+    using Meta = ModelloScheda::Meta;
+    modello.ricomincia();
+    EXPECT_EQ(modello.meta(), Meta::Prima);
+    for (const auto &[esercizio, meta] : {std::pair{3, Meta::Seconda}, std::pair{2, Meta::Prima},
+                                          std::pair{4, Meta::Seconda}, std::pair{1, Meta::Prima}}) {
+        modello.genera(esercizio);
+        EXPECT_EQ(modello.meta(), meta) << esercizio;
+    }
+    modello.scambiaMeta();
+    EXPECT_EQ(modello.meta(), Meta::Seconda);
+    modello.scambiaMeta();
+    EXPECT_EQ(modello.meta(), Meta::Prima);
+    modello.scambiaMeta();
+    modello.ricomincia();
+    EXPECT_EQ(modello.meta(), Meta::Prima);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tipi, Modello, ::testing::ValuesIn(Schede::tutti), Schede::nomeCaso);

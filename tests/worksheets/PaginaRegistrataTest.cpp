@@ -1,3 +1,4 @@
+#include "worksheets/PaginaScheda.h"
 #include "support/ContestoDiProva.h"
 #include "support/Schede.h"
 #include "comune/Galleria.h"
@@ -43,12 +44,7 @@ protected:
     }
 
     void premi(const QString &testo)
-    {
-        QPushButton *p = Schede::pulsante(modulo.get(), testo);
-        ASSERT_NE(p, nullptr) << testo.toStdString();
-        QTest::mouseClick(p, Qt::LeftButton);
-        Schede::attendiStampa(modulo.get());
-    }
+    { Schede::premi(modulo.get(), testo); }
     void premiInsieme(int s) { premi(QString::fromUtf8(testi(GetParam()).pulsanteInsieme).arg(s)); }
     void completa()
     {
@@ -355,7 +351,8 @@ TEST_P(RigaDueElementi, Cell11OfRowTwoPrintsTheModelsCellInBothBoxes)
     EXPECT_EQ(figureA(7630, 7600), std::vector<QImage>{bianca});
     // m = 8: the whole top row and the first three cells of the middle row of the right box.
     for (int k = 0; k < 15; ++k)
-        EXPECT_EQ(figureA(6830 + 800 * (k % 5), 5700 + 950 * (k / 5)),
+        EXPECT_EQ(figureA(PaginaScheda::angoloCella(PaginaScheda::Lato::Destro, 1, k).x(),
+                          PaginaScheda::angoloCella(PaginaScheda::Lato::Destro, 1, k).y()),
                   std::vector<QImage>{k < 8 ? elemento : bianca})
             << "cella " << k;
 }

@@ -1,3 +1,5 @@
+#include "worksheets/PaginaScheda.h"
+#include "support/DifferenzaImmagini.h"
 #include "support/CupsPrivato.h"
 #include "support/LavoriNuovi.h"
 #include "support/ProgrammaVero.h"
@@ -77,8 +79,7 @@ class StampaVera : public ::testing::TestWithParam<Tipo>
 protected:
     void SetUp() override
     {
-        if (const std::string assente = serverDiProvaAssente(); !assente.empty())
-            GTEST_SKIP() << assente;
+        SENZA_SERVER_DI_PROVA_SALTA_O_FALLISCI();
         cups = serverDiProva();
         ASSERT_TRUE(cups->soloCode({"A", "B"}, QStringLiteral("A")));
         lavori.emplace(*cups, QStringList{"A", "B"});
@@ -87,12 +88,7 @@ protected:
     }
 
     void premi(const QString &testo)
-    {
-        QPushButton *p = Schede::pulsante(modulo.get(), testo);
-        ASSERT_NE(p, nullptr) << testo.toStdString();
-        QTest::mouseClick(p, Qt::LeftButton);
-        Schede::attendiStampa(modulo.get());
-    }
+    { Schede::premi(modulo.get(), testo); }
     void completa()
     {
         for (int s = 2; s <= 4; ++s)
@@ -117,8 +113,8 @@ protected:
         for (int r = 0; r < 4; ++r) {
             for (bool destra : {false, true}) {
                 for (int k = 0; k < 15; ++k) {
-                    const QPointF angolo((destra ? 6830 : 830) + 800 * (k % 5),
-                                         2000 + 3500 * r + 200 + 950 * (k / 5));
+                    const QPointF angolo = PaginaScheda::angoloCella(
+                        destra ? PaginaScheda::Lato::Destro : PaginaScheda::Lato::Sinistro, r, k);
                     const int indice = modulo->modello().figura(
                         r + 1, destra ? ModelloScheda::Insieme::Secondo : ModelloScheda::Insieme::Primo, k);
                     risultato.push_back(
@@ -192,35 +188,10 @@ TEST_P(StampaVera, StampaPrintsThePicturesOfTheModelInTheirCells)
     }
 }
 
-// Mean difference per channel between two renderings of a page, over the blocks of 20 by 20
-// pixels (two hundred twips a side) where they differ most and on average.
-struct Differenza
+// Two renderings of a page compared over blocks of 20 by 20 pixels (two hundred twips a side).
+DifferenzaImmagini::ABlocchi differenza(const QImage &a, const QImage &b)
 {
-    double media = 0;
-    double peggiorBlocco = 0;
-};
-Differenza differenza(const QImage &a, const QImage &b)
-{
-    constexpr int lato = 20;
-    Differenza d;
-    double totale = 0;
-    for (int by = 0; by + lato <= a.height(); by += lato) {
-        for (int bx = 0; bx + lato <= a.width(); bx += lato) {
-            double blocco = 0;
-            for (int y = by; y < by + lato; ++y) {
-                for (int x = bx; x < bx + lato; ++x) {
-                    const QRgb p = a.pixel(x, y);
-                    const QRgb q = b.pixel(x, y);
-                    blocco += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
-                        + std::abs(qBlue(p) - qBlue(q));
-                }
-            }
-            totale += blocco;
-            d.peggiorBlocco = std::max(d.peggiorBlocco, blocco / (lato * lato * 3));
-        }
-    }
-    d.media = totale / (double(a.width() / lato) * (a.height() / lato) * lato * lato * 3);
-    return d;
+    return DifferenzaImmagini::aBlocchi(a, b, 20);
 }
 
 TEST_P(StampaVera, TheSavedPdfIsThePrintedPage)
@@ -256,7 +227,7 @@ TEST_P(StampaVera, TheSavedPdfIsThePrintedPage)
     const QImage paginaSalvata = StrumentiPdf::pagina(scelta.risposta);
     ASSERT_EQ(paginaSalvata.size(), paginaStampata.size());
     VerificaCornice::riquadri(paginaSalvata);
-    const Differenza d = differenza(paginaSalvata, paginaStampata);
+    const auto d = differenza(paginaSalvata, paginaStampata);
     // Measured: under 1 on average, up to 45 in a block along a transparent picture's edge
     // (flattened by the pipeline at another resolution); a picture missing in a block of its
     // own is 100 or more.
