@@ -95,7 +95,9 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
     // "--schermo-intero" is board mode, as the desktop entry's action "Tandorino a schermo
     // intero" starts it. Qt's scale is set before the first window: the design that must fit
     // the board is the tallest working form, a worksheet, with its menu bar.
-    const bool schermoIntero = QCoreApplication::arguments().contains(QStringLiteral("--schermo-intero"));
+    // main() has already turned away a command line that does not read.
+    const RigaDiComando::Opzioni opzioni = RigaDiComando(QCoreApplication::arguments()).opzioni();
+    const bool schermoIntero = opzioni.schermoIntero;
     if (schermoIntero) {
         QMenuBar barra;
         barra.addMenu(QStringLiteral("Stampa schede"));
@@ -111,9 +113,8 @@ int Avvio::esegui(QApplication &app, const std::function<void(QWidget &)> &sonda
     StatoEsercizio esercizio;
     Contesto contesto(orologio, casuale, avvisi, stampanti, esercizio);
     DialogoStampante dialogoStampante(contesto);
-    // "--voce" starts with reading aloud on, as the desktop entry's second action does. main()
-    // has already turned away a command line that does not read.
-    if (RigaDiComando(QCoreApplication::arguments()).opzioni().voce)
+    // "--voce" starts with reading aloud on, as the desktop entry's second action does.
+    if (opzioni.voce)
         contesto.voce().accendi(true);
     contesto.impostaSchermoIntero(schermoIntero);
 
