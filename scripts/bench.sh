@@ -12,18 +12,10 @@ scripts/dipendenze.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF --log-level=WARNING
 cmake --build build-bench --target bench -- --quiet
 
-pulizia=()
-trap 'for p in "${pulizia[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
-if [[ -z "${DISPLAY:-}" ]]; then
-    for n in $(seq 90 99); do [[ -e /tmp/.X11-unix/X$n ]] || break; done
-    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-    pulizia+=($!)
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
-    openbox >/dev/null 2>&1 &
-    pulizia+=($!)
-    sleep 1
-fi
+source scripts/schermo-privato.sh
+tmp=$(mktemp -d /tmp/bench-XXXXXX)
+trap 'termina_processi; rm -rf "$tmp"' EXIT
+[[ -n "${DISPLAY:-}" ]] || avvia_schermo 1920 1080 "$tmp"
 
 esito=0
 echo "Start-up on DISPLAY=$DISPLAY"

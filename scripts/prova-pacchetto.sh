@@ -35,14 +35,9 @@ dpkg-deb -f "$pacchetto" Depends Recommends
 tmp=$(mktemp -d /tmp/prova-pacchetto.XXXXXX)
 radice="$tmp/radice"
 montati=()
-processi=()
+source scripts/schermo-privato.sh
 termina() {
-    local i
-    for ((i = ${#processi[@]} - 1; i >= 0; i--)); do
-        kill "${processi[i]}" 2>/dev/null || true
-        wait "${processi[i]}" 2>/dev/null || true
-    done
-    processi=()
+    termina_processi
     # The speech service the program started inside the root lives on after it.
     if [[ -d "$radice/proc" ]]; then
         for p in /proc/[0-9]*; do
@@ -109,17 +104,8 @@ chroot "$radice" chown maestra:maestra /tmp/maestra
 chmod 666 "$radice/tmp/voce.raw"
 
 echo "== Il programma installato, su uno schermo privato"
-Xvfb -displayfd 9 -screen 0 1366x768x24 -dpi 96 -nolisten tcp 9>"$tmp/display" >/dev/null 2>&1 &
-processi+=($!)
-for _ in $(seq 100); do [[ -s "$tmp/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$tmp/display")"
+avvia_schermo 1366 768 "$tmp"
 monta /tmp/.X11-unix /tmp/.X11-unix
-openbox --sm-disable >/dev/null 2>&1 &
-processi+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
 chroot --userspec=maestra:maestra "$radice" env -i HOME=/home/maestra USER=maestra \
     PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/tmp/maestra \
     tandorino --voce >"$uscita/programma.log" 2>&1 &

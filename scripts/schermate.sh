@@ -70,17 +70,9 @@ orologio="2026-01-12 10:17:23"
 
 tmp=$(mktemp -d /tmp/schermate-XXXXXX)
 chmod 755 "$tmp" # the CUPS filters run as lp
-processi=() # this run's program, openbox and Xvfb, last started first ended
+source scripts/schermo-privato.sh # this run's program, openbox and Xvfb
 cups_pid=""
-termina() {
-    local i
-    for ((i = ${#processi[@]} - 1; i >= 0; i--)); do
-        kill "${processi[i]}" 2>/dev/null || true
-        wait "${processi[i]}" 2>/dev/null || true
-    done
-    processi=()
-}
-trap 'termina; [[ -z "$cups_pid" ]] || { kill "$cups_pid"; wait "$cups_pid"; } 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'termina_processi; [[ -z "$cups_pid" ]] || { kill "$cups_pid"; wait "$cups_pid"; } 2>/dev/null; rm -rf "$tmp"' EXIT
 
 # ---- A private print server with one queue ----
 
@@ -144,17 +136,7 @@ EOF
 # ---- Display, pointer, windows ----
 
 avvia_display() { # width height
-    rm -f "$tmp/display"
-    Xvfb -displayfd 9 -screen 0 "$1x$2x24" -dpi 96 -nolisten tcp 9>"$tmp/display" >/dev/null 2>&1 &
-    processi+=($!)
-    for _ in $(seq 100); do [[ -s "$tmp/display" ]] && break; sleep 0.1; done
-    export DISPLAY=":$(head -1 "$tmp/display")"
-    openbox --sm-disable >/dev/null 2>&1 &
-    processi+=($!)
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
+    avvia_schermo "$1" "$2" "$tmp"
 }
 
 # The visible window whose title matches, once it is there.
@@ -391,7 +373,7 @@ giro() { # folder name, screen width, height, scale factor
     if kill -0 "$pid" 2>/dev/null; then
         echo "avviso: il programma non si è chiuso con E S C I" >&2
     fi
-    termina
+    termina_processi
 }
 
 avvia_cups

@@ -24,26 +24,10 @@ else
 fi
 
 tmp=$(mktemp -d /tmp/tocco-tuio-XXXXXX)
-processi=()
-termina() {
-    local i
-    for ((i = ${#processi[@]} - 1; i >= 0; i--)); do
-        kill "${processi[i]}" 2>/dev/null || true
-        wait "${processi[i]}" 2>/dev/null || true
-    done
-}
-trap 'termina; rm -rf "$tmp"' EXIT
+source scripts/schermo-privato.sh
+trap 'termina_processi; rm -rf "$tmp"' EXIT
 
-Xvfb -displayfd 9 -screen 0 1920x1080x24 -dpi 96 -nolisten tcp 9>"$tmp/display" >/dev/null 2>&1 &
-processi+=($!)
-for _ in $(seq 100); do [[ -s "$tmp/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$tmp/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-processi+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+avvia_schermo 1920 1080 "$tmp"
 # The pointer rests in a corner, so no click can come from it.
 xdotool mousemove 1919 1079
 
