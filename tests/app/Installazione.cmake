@@ -1,20 +1,31 @@
-# The README's start command builds the program's target alone and its install line installs
-# right after it: this runs the build steps of scripts/avvia.sh as they stand, in a fresh folder,
-# then installs into an empty prefix and checks what a desktop needs: the program, a menu entry
-# that starts it, the icon the entry names in every usual size, the AppStream description and the
-# manual page. The menu entry and the AppStream file go through their validators when these are
-# installed.
-#   cmake -DSORGENTE=<source dir> -DCOSTRUZIONE=<fresh build dir> -DPREFISSO=<empty folder>
-#         -P Installazione.cmake
+# The README's start command configures a fresh folder and builds the program's target there;
+# its install line then installs from that folder. Building it again here would compile the whole
+# program a second time, so this configures a fresh folder with the configure steps of
+# scripts/avvia.sh as they stand and checks, from the commands its build steps would run
+# (ninja -t commands), that every file the install takes from the build folder is made by them.
+# The files are then installed from this build, of the same build type, into an empty prefix,
+# and what a desktop needs is checked: the program, a menu entry that starts it, the icon the
+# entry names in every usual size, the AppStream description and the manual page. The menu entry
+# and the AppStream file go through their validators when these are installed.
+#   cmake -DSORGENTE=<source dir> -DCOSTRUZIONE=<fresh build dir> -DINSTALLA_DA=<this build dir>
+#         -DPREFISSO=<empty folder> -P Installazione.cmake
 cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${COSTRUZIONE}" "${PREFISSO}")
 file(STRINGS "${SORGENTE}/scripts/avvia.sh" passi REGEX "^cmake ")
-if(NOT passi)
-    message(FATAL_ERROR "no build steps found in scripts/avvia.sh")
-endif()
+set(obiettivi)
 foreach(passo IN LISTS passi)
     separate_arguments(argomenti UNIX_COMMAND "${passo}")
     list(POP_FRONT argomenti)
+    if("--build" IN_LIST argomenti)
+        list(FIND argomenti "--target" i)
+        if(i EQUAL -1)
+            message(FATAL_ERROR "a build step of scripts/avvia.sh names no target: ${passo}")
+        endif()
+        math(EXPR i "${i} + 1")
+        list(GET argomenti ${i} obiettivo)
+        list(APPEND obiettivi "${obiettivo}")
+        continue()
+    endif()
     list(TRANSFORM argomenti REPLACE "^build$" "${COSTRUZIONE}")
     list(TRANSFORM argomenti REPLACE "^\\.$" "${SORGENTE}")
     message(STATUS "cmake ${argomenti}")
@@ -24,7 +35,47 @@ foreach(passo IN LISTS passi)
         message(FATAL_ERROR "${passo} failed (${esito}):\n${uscita}")
     endif()
 endforeach()
-execute_process(COMMAND "${CMAKE_COMMAND}" --install "${COSTRUZIONE}" --prefix "${PREFISSO}"
+if(NOT obiettivi OR NOT EXISTS "${COSTRUZIONE}/build.ninja")
+    message(FATAL_ERROR "scripts/avvia.sh neither configures a Ninja build nor builds a target")
+endif()
+
+file(STRINGS "${COSTRUZIONE}/CMakeCache.txt" ninja REGEX "^CMAKE_MAKE_PROGRAM:")
+string(REGEX REPLACE "^[^=]*=" "" ninja "${ninja}")
+execute_process(COMMAND "${ninja}" -C "${COSTRUZIONE}" -t commands ${obiettivi}
+                RESULT_VARIABLE esito OUTPUT_VARIABLE comandi ERROR_VARIABLE errori)
+if(NOT esito EQUAL 0)
+    message(FATAL_ERROR "ninja -t commands ${obiettivi} failed (${esito}):\n${errori}")
+endif()
+string(REPLACE "\n" " " comandi " ${comandi} ")
+function(come_modello testo variabile)
+    string(REGEX REPLACE "([][+.*?^$()|\\])" "\\\\\\1" modello "${testo}")
+    set(${variabile} "${modello}" PARENT_SCOPE)
+endfunction()
+come_modello("${COSTRUZIONE}" cartella)
+file(GLOB_RECURSE script_installazione "${COSTRUZIONE}/cmake_install.cmake")
+set(fatti 0)
+foreach(script IN LISTS script_installazione)
+    file(READ "${script}" testo)
+    string(REGEX MATCHALL "\"${cartella}/[^\"]+\"" percorsi "${testo}")
+    foreach(percorso IN LISTS percorsi)
+        string(REGEX REPLACE "^\"${cartella}/(.*)\"$" "\\1" relativo "${percorso}")
+        # The scripts also include one another and write their manifest there: only what they
+        # install counts.
+        if(relativo MATCHES "cmake_install\\.cmake$|\\$\\{")
+            continue()
+        endif()
+        come_modello("${relativo}" modello)
+        if(NOT comandi MATCHES "[ =/]${modello}[ ;]")
+            message(FATAL_ERROR "the install takes ${relativo}, which '${obiettivi}' does not build")
+        endif()
+        math(EXPR fatti "${fatti} + 1")
+    endforeach()
+endforeach()
+if(fatti EQUAL 0)
+    message(FATAL_ERROR "no installed file comes from the build folder: the check saw nothing")
+endif()
+
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${INSTALLA_DA}" --prefix "${PREFISSO}"
                 RESULT_VARIABLE esito OUTPUT_VARIABLE uscita ERROR_VARIABLE uscita)
 if(NOT esito EQUAL 0)
     message(FATAL_ERROR "cmake --install failed (${esito}):\n${uscita}")
@@ -105,4 +156,4 @@ if(NOT esito EQUAL 1 OR NOT errori MATCHES "^tandorino: [^\n]*display")
     message(FATAL_ERROR "the installed program did not start as expected: ${esito} '${errori}'")
 endif()
 file(REMOVE_RECURSE "${PREFISSO}" "${COSTRUZIONE}")
-message(STATUS "built as scripts/avvia.sh does, installed and checked under ${PREFISSO}")
+message(STATUS "${fatti} built files made by the start command's targets; installed and checked under ${PREFISSO}")
