@@ -17,6 +17,7 @@
 #include "platform/Aspetto.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
@@ -26,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 using Aspetto::arial;
@@ -304,8 +306,12 @@ void FrmInizio::timerTendine_Timer()
     mostraTendine();
     if (!m_tendine.attiva()) {
         m_timerTendine->stop();
-        // At a fractional scale (board mode) the panels' moves can leave a seam unpainted.
-        centralWidget()->update();
+        // At a fractional scale (board mode) Qt paints the panels' moves right but puts them on
+        // screen with rounded edges, which can leave one device column of a panel showing even
+        // after a repaint. So once open: paint what is pending, then show the whole window.
+        repaint();
+        if (QBackingStore *store = backingStore(); store && windowHandle())
+            store->flush(QRegion(rect()), windowHandle());
     }
 }
 
