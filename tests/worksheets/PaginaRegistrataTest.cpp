@@ -1,5 +1,6 @@
 #include "worksheets/PaginaScheda.h"
 #include "support/ContestoDiProva.h"
+#include "support/GeometriaPagina.h"
 #include "support/Schede.h"
 #include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
@@ -85,21 +86,20 @@ std::vector<Op> paginaAttesa(const ModelloScheda &modello, const Galleria &galle
     auto posizione = [](double x, double y) { return Op{.tipo = TipoOp::Posizione, .x1 = x, .y1 = y}; };
     auto carattere = [](double p) { return Op{.tipo = TipoOp::Carattere, .valore = p}; };
     auto riga = [](const char *t) { return Op{.tipo = TipoOp::Riga, .testo = QString::fromUtf8(t)}; };
-    std::vector<Op> ops{posizione(1000, 1000), carattere(14), riga("Nome e Cognome   "),
-                        posizione(1000, 1500), carattere(12), riga(testi(tipo).istruzione),
-                        Op{.tipo = TipoOp::Spessore, .valore = 3}};
+    namespace G = GeometriaPagina;
+    std::vector<Op> ops{posizione(G::nome.x(), G::nome.y()), carattere(G::puntiNome),
+                        riga("Nome e Cognome   "), posizione(G::istruzione.x(), G::istruzione.y()),
+                        carattere(G::puntiIstruzione), riga(testi(tipo).istruzione),
+                        Op{.tipo = TipoOp::Spessore, .valore = G::spessoreLinea}};
     for (int r = 0; r < 4; ++r) {
-        const double t = 2000 + 3500 * r;
-        auto riquadro = [&](double l) {
-            const double d = l + 5000, b = t + 3100;
-            for (const QLineF &lato : {QLineF(l, t, d, t), QLineF(l, t, l, b), QLineF(d, t, d, b),
-                                       QLineF(l, b, d, b)})
-                ops.push_back(Op{.tipo = TipoOp::Linea, .x1 = lato.x1(), .y1 = lato.y1(), .x2 = lato.x2(), .y2 = lato.y2()});
+        auto riquadro = [&](int lato) {
+            for (const QLineF &l : G::bordi(lato, r))
+                ops.push_back(Op{.tipo = TipoOp::Linea, .x1 = l.x1(), .y1 = l.y1(), .x2 = l.x2(), .y2 = l.y2()});
         };
         auto figure = [&](bool destra) {
             for (int k = 0; k < 15; ++k) {
-                Op op{.tipo = TipoOp::Immagine, .x1 = (destra ? 6830.0 : 830.0) + 800 * (k % 5),
-                      .y1 = t + 200 + 950 * (k / 5)};
+                const QPointF angolo = G::angoloCella(destra ? 1 : 0, r, k);
+                Op op{.tipo = TipoOp::Immagine, .x1 = angolo.x(), .y1 = angolo.y()};
                 const int indice = modello.figura(
                     r + 1, destra ? ModelloScheda::Insieme::Secondo : ModelloScheda::Insieme::Primo, k);
                 EXPECT_NE(indice, ModelloScheda::nessunaFigura) << r << "/" << destra << "/" << k;
@@ -111,13 +111,13 @@ std::vector<Op> paginaAttesa(const ModelloScheda &modello, const Galleria &galle
                 ops.push_back(op);
             }
         };
-        riquadro(500);
+        riquadro(0);
         if (testi(tipo).dueRiquadri) {
             figure(false);
-            riquadro(6000);
+            riquadro(1);
             figure(true);
         } else {
-            riquadro(6000);
+            riquadro(1);
             figure(false);
         }
     }
@@ -269,7 +269,7 @@ TEST_P(PaginaRegistrata, AClassSetIsOneDocumentOfDifferentMarkedPagesByTheKindsR
         const PaginaSerie &p = pagine[i];
         EXPECT_EQ(p.linee, 32);
         EXPECT_EQ(p.segno, QStringLiteral("Scheda %1 di 5").arg(i + 1));
-        EXPECT_GT(p.ySegno, 15600) << "the mark stands below the last row";
+        EXPECT_GT(p.ySegno, GeometriaPagina::fondo) << "the mark stands below the last row";
         EXPECT_EQ(std::count_if(pagine.begin(), pagine.end(), [&p](const auto &q) { return q.figure == p.figure; }), 1);
         ASSERT_EQ(p.figure.size(), static_cast<std::size_t>(60 * lati));
         // Each row as the kind's "VISUALIZZA" press makes it: left box, then right box.
