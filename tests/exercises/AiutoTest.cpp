@@ -90,52 +90,7 @@ TEST(AccettaAiuto, TheSecondSetShowsAsManyAsTheFirstAndTheCountsStay)
 
 // ---- Refusing help ----
 
-struct CasoRifiuto
-{
-    const char *nome;
-    TipoEsercizio tipo;
-    std::vector<int> caselle;
-    int m;
-    int pressioniAggiungi;
-    int pressioniTogli;
-};
-
-class RipristinoDopoRifiuto : public ::testing::TestWithParam<CasoRifiuto>
-{
-};
-
-TEST_P(RipristinoDopoRifiuto, NoRestoresTheStartOfTheExercise)
-{
-    const CasoRifiuto &c = GetParam();
-    BancoOperativo b(c.tipo);
-    b.accodaEsercizio(10, c.caselle, c.m);
-    FrmOperativo &f = b.apri();
-    const std::vector<int> allInizio = b.caselleConFigura(true);
-    for (int i = 0; i < c.pressioniAggiungi; ++i)
-        b.clic(f.Option1(aggiungi));
-    for (int i = 0; i < c.pressioniTogli; ++i)
-        b.clic(f.Option1(togli));
-    b.clic(f.Option1(verifica));
-    ASSERT_EQ(f.LblEsito()->text(), QStringLiteral("E r r a t o"));
-    b.prova.orologio.secondi += 40;
-    b.clic(f.Option3(no));
-    EXPECT_EQ(b.caselleConFigura(true), allInizio);
-    EXPECT_EQ(b.stato.ElementiD, static_cast<int>(allInizio.size()));
-    EXPECT_TRUE(b.invarianteSecondoInsieme());
-    EXPECT_FLOAT_EQ(b.stato.InizioTempo, static_cast<float>(b.prova.orologio.secondi));
-    EXPECT_TRUE(f.LblEsito()->text().isEmpty());
-    EXPECT_EQ(b.pannelloDavanti(), f.fraTastierino());
-    EXPECT_EQ(b.tastoConFuoco(), aggiungi);
-    EXPECT_FALSE(f.Option1(verifica)->isEnabled());
-}
-
-INSTANTIATE_TEST_SUITE_P(Tipi, RipristinoDopoRifiuto,
-                         ::testing::Values(CasoRifiuto{"EmptyAgain", InsiemeVuoto, {1, 5, 9}, 0, 5, 0},
-                                           CasoRifiuto{"SmallerAfterAdding", Suvvalente, {1, 5, 9, 10}, 2, 4, 0},
-                                           CasoRifiuto{"SmallerAfterRemoving", Suvvalente, {1, 5, 9, 10}, 3, 0, 2},
-                                           CasoRifiuto{"LargerAfterRemoving", Prevalente, {4, 8}, 7, 0, 6},
-                                           CasoRifiuto{"LargerAfterAdding", Prevalente, {4, 8}, 7, 2, 0}),
-                         [](const auto &info) { return std::string(info.param.nome); });
+// What "No" restores, kind by kind, is a row of the exercise start's table in FrmOperativoTest.
 
 TEST(RifiutoAiuto, ThreeRefusalsOverTwoExercisesBringTheIntervention)
 {
