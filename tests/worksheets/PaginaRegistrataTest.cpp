@@ -70,6 +70,19 @@ protected:
         return a;
     }
 
+    // The printers took one document, whole: not withdrawn and ended once, with no message.
+    ::testing::AssertionResult unDocumentoIntero() const
+    {
+        if (!prova.avvisi.messaggi.isEmpty())
+            return ::testing::AssertionFailure() << prova.avvisi.messaggi.join(u'|').toStdString();
+        if (prova.stampanti.documenti.size() != 1)
+            return ::testing::AssertionFailure() << prova.stampanti.documenti.size() << " documents";
+        const SuperficieRegistrata &d = *prova.stampanti.documenti[0].superficie;
+        if (d.annullato() || d.conta(TipoOp::Fine) != 1)
+            return ::testing::AssertionFailure() << "withdrawn or not ended once";
+        return ::testing::AssertionSuccess();
+    }
+
     const std::vector<Op> &documento(std::size_t i) const
     {
         return prova.stampanti.documenti.at(i).superficie->operazioni();
@@ -160,14 +173,11 @@ TEST_P(PaginaRegistrata, StampaPrintsOnePageThatFollowsTheNumbers)
                       Qt::LeftButton);
     premi(QStringLiteral("STAMPA"));
 
-    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
-    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    ASSERT_TRUE(unDocumentoIntero());
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
     const SuperficieRegistrata &pagina = *prova.stampanti.documenti[0].superficie;
-    EXPECT_FALSE(pagina.annullato());
     EXPECT_EQ(pagina.conta(TipoOp::Linea), 32);
     EXPECT_EQ(pagina.conta(TipoOp::Immagine), testi(GetParam()).dueRiquadri ? 120 : 60);
-    EXPECT_EQ(pagina.conta(TipoOp::Fine), 1);
     confronta(pagina.operazioni(),
               paginaAttesa(modulo->modello(), (*prova).galleria(), GetParam()));
 }
@@ -255,11 +265,8 @@ TEST_P(PaginaRegistrata, AClassSetIsOneDocumentOfDifferentMarkedPagesByTheKindsR
     EXPECT_TRUE(prova.stampanti.documenti.empty());
 
     ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Stampa")));
-    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
-    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    ASSERT_TRUE(unDocumentoIntero());
     const SuperficieRegistrata &documento = *prova.stampanti.documenti[0].superficie;
-    EXPECT_FALSE(documento.annullato());
-    EXPECT_EQ(documento.conta(TipoOp::Fine), 1);
     EXPECT_TRUE(aspetto() == prima);
 
     const auto pagine = pagineSerie(documento.operazioni(), (*prova).galleria());
@@ -340,19 +347,18 @@ TEST_P(RigaDueElementi, Cell11OfRowTwoPrintsTheModelsCellInBothBoxes)
     premi(QStringLiteral("STAMPA"));
     ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
 
-    auto figureA = [&](double x, double y) {
+    auto figureA = [&](QPointF angolo) {
         std::vector<QImage> trovate;
         for (const Op &op : documento(0))
-            if (op.tipo == TipoOp::Immagine && op.x1 == x && op.y1 == y)
+            if (op.tipo == TipoOp::Immagine && QPointF(op.x1, op.y1) == angolo)
                 trovate.push_back(op.figura);
         return trovate;
     };
-    EXPECT_EQ(figureA(1630, 7600), std::vector<QImage>{elemento});
-    EXPECT_EQ(figureA(7630, 7600), std::vector<QImage>{bianca});
+    EXPECT_EQ(figureA(GeometriaPagina::angoloCella(0, 1, 11)), std::vector<QImage>{elemento});
+    EXPECT_EQ(figureA(GeometriaPagina::angoloCella(1, 1, 11)), std::vector<QImage>{bianca});
     // m = 8: the whole top row and the first three cells of the middle row of the right box.
     for (int k = 0; k < 15; ++k)
-        EXPECT_EQ(figureA(PaginaScheda::angoloCella(PaginaScheda::Lato::Destro, 1, k).x(),
-                          PaginaScheda::angoloCella(PaginaScheda::Lato::Destro, 1, k).y()),
+        EXPECT_EQ(figureA(GeometriaPagina::angoloCella(1, 1, k)),
                   std::vector<QImage>{k < 8 ? elemento : bianca})
             << "cella " << k;
 }
