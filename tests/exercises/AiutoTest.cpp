@@ -45,6 +45,15 @@ void rispostaEsatta(BancoOperativo &b)
     b.clic(f.Option1(verifica));
 }
 
+// A wrong answer and "No" to the help it offers, `volte` times over.
+void rifiutaAiuto(BancoOperativo &b, int volte = 1)
+{
+    for (int i = 0; i < volte; ++i) {
+        rispostaErrata(b);
+        b.clic(b.f().Option3(no));
+    }
+}
+
 // ---- The wrong verdict ----
 
 TEST(RispostaErrata, CountsItAndOffersHelpWithoutMovingTheFocusToIt)
@@ -98,15 +107,11 @@ TEST(RifiutoAiuto, ThreeRefusalsOverTwoExercisesBringTheIntervention)
     b.accodaEsercizio(1, {1, 2});
     b.accodaEsercizio(2, {3, 4, 5});
     FrmOperativo &f = b.apri();
-    rispostaErrata(b);
-    b.clic(f.Option3(no));
-    rispostaErrata(b);
-    b.clic(f.Option3(no));
+    rifiutaAiuto(b, 2);
     rispostaEsatta(b);
     b.clic(f.Option1(avanti));
     ASSERT_EQ(b.stato.RifiutiAiuto, 2);
-    rispostaErrata(b);
-    b.clic(f.Option3(no));
+    rifiutaAiuto(b);
     EXPECT_EQ(b.pannelloDavanti(), f.fraIntervento());
     EXPECT_EQ(f.lblIntervento()->text(), QStringLiteral("Intervengo io"));
     EXPECT_TRUE(f.optOK()->hasFocus());
@@ -116,8 +121,7 @@ TEST(RifiutoAiuto, ThreeRefusalsOverTwoExercisesBringTheIntervention)
     EXPECT_EQ(b.caselleConFigura(true), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(b.tastoConFuoco(), avanti);
     b.clic(f.Option1(avanti));
-    rispostaErrata(b);
-    b.clic(f.Option3(no));
+    rifiutaAiuto(b);
     EXPECT_EQ(b.pannelloDavanti(), f.fraTastierino()) << "the count started again";
 }
 
@@ -125,16 +129,12 @@ TEST(RifiutoAiuto, AcceptedHelpStartsTheRefusalsAgain)
 {
     BancoOperativo b(InsiemeVuoto);
     FrmOperativo &f = b.apri();
-    rispostaErrata(b);
-    b.clic(f.Option3(no));
-    rispostaErrata(b);
-    b.clic(f.Option3(no));
+    rifiutaAiuto(b, 2);
     rispostaErrata(b);
     b.clic(f.Option3(si));
     b.clic(f.Option1(avanti));
     for (int i = 0; i < 2; ++i) {
-        rispostaErrata(b);
-        b.clic(f.Option3(no));
+        rifiutaAiuto(b);
         EXPECT_EQ(b.pannelloDavanti(), f.fraTastierino());
     }
 }
@@ -238,10 +238,7 @@ TEST(TastiAiuto, EnterOnOkShowsTheSolutionOtherKeysDoNothing)
     BancoOperativo b(Suvvalente);
     b.accodaEsercizio(3, {6, 7, 8}, 1);
     FrmOperativo &f = b.apri();
-    for (int i = 0; i < 3; ++i) {
-        rispostaErrata(b);
-        b.clic(f.Option3(no));
-    }
+    rifiutaAiuto(b, 3);
     ASSERT_TRUE(f.optOK()->hasFocus());
     b.premi(Qt::Key_Space);
     b.premi(Qt::Key_S);
