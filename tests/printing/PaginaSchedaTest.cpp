@@ -1,5 +1,6 @@
 #include "platform/SuperficieRegistrata.h"
 #include "support/GeometriaPagina.h"
+#include "support/OperazioniRegistrate.h"
 #include "worksheets/PaginaScheda.h"
 
 #include <gtest/gtest.h>
@@ -76,20 +77,15 @@ TEST(IntestazioneDellaPagina, NomeEIstruzioneConPosizioneEDimensione)
 {
     const auto ops = disegna(contenuto(OrdinePagina::SoloSinistra));
     ASSERT_GE(ops.size(), 7u);
-    EXPECT_EQ(ops[0].tipo, Tipo::Posizione);
-    EXPECT_EQ(QPointF(ops[0].x1, ops[0].y1), G::nome);
-    EXPECT_EQ(ops[1].tipo, Tipo::Carattere);
-    EXPECT_EQ(ops[1].valore, G::puntiNome);
-    EXPECT_EQ(ops[2].tipo, Tipo::Riga);
-    EXPECT_EQ(ops[2].testo, QStringLiteral("Nome e Cognome   "));
-    EXPECT_EQ(ops[3].tipo, Tipo::Posizione);
-    EXPECT_EQ(QPointF(ops[3].x1, ops[3].y1), G::istruzione);
-    EXPECT_EQ(ops[4].tipo, Tipo::Carattere);
-    EXPECT_EQ(ops[4].valore, G::puntiIstruzione);
-    EXPECT_EQ(ops[5].tipo, Tipo::Riga);
-    EXPECT_EQ(ops[5].testo, QStringLiteral("Nel riquadro accanto togli elementi"));
-    EXPECT_EQ(ops[6].tipo, Tipo::Spessore);
-    EXPECT_EQ(ops[6].valore, G::spessoreLinea);
+    confrontaOperazioni(
+        {ops.begin(), ops.begin() + 7},
+        {{.tipo = Tipo::Posizione, .x1 = G::nome.x(), .y1 = G::nome.y()},
+         {.tipo = Tipo::Carattere, .valore = G::puntiNome},
+         {.tipo = Tipo::Riga, .testo = QStringLiteral("Nome e Cognome   ")},
+         {.tipo = Tipo::Posizione, .x1 = G::istruzione.x(), .y1 = G::istruzione.y()},
+         {.tipo = Tipo::Carattere, .valore = G::puntiIstruzione},
+         {.tipo = Tipo::Riga, .testo = QStringLiteral("Nel riquadro accanto togli elementi")},
+         {.tipo = Tipo::Spessore, .valore = G::spessoreLinea}});
 }
 
 TEST_P(OrdineDellaPagina, RigheNellOrdineDelTipoEUnaSolaFine)

@@ -1,6 +1,7 @@
 #include "worksheets/PaginaScheda.h"
 #include "support/ContestoDiProva.h"
 #include "support/GeometriaPagina.h"
+#include "support/OperazioniRegistrate.h"
 #include "support/Schede.h"
 #include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
@@ -104,33 +105,6 @@ std::vector<Op> paginaAttesa(const ModelloScheda &modello, const Galleria &galle
     return attesa.operazioni();
 }
 
-std::string descrivi(const Op &op)
-{
-    return QStringLiteral("tipo %1 (%2, %3)-(%4, %5) valore %6 \"%7\"")
-        .arg(static_cast<int>(op.tipo))
-        .arg(op.x1)
-        .arg(op.y1)
-        .arg(op.x2)
-        .arg(op.y2)
-        .arg(op.valore)
-        .arg(op.testo)
-        .toStdString();
-}
-
-void confronta(const std::vector<Op> &ops, const std::vector<Op> &attese)
-{
-    ASSERT_EQ(ops.size(), attese.size());
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        const Op &o = ops[i];
-        const Op &a = attese[i];
-        const bool uguale = o.tipo == a.tipo && o.x1 == a.x1 && o.y1 == a.y1 && o.x2 == a.x2
-            && o.y2 == a.y2 && o.valore == a.valore && o.testo == a.testo && o.figura == a.figura
-            && o.figura.devicePixelRatio() == a.figura.devicePixelRatio();
-        EXPECT_TRUE(uguale) << "operazione " << i << ": " << descrivi(o) << " invece di "
-                            << descrivi(a);
-    }
-}
-
 TEST_P(PaginaRegistrata, StampaPrintsTheModelsPageOnTheCurrentPrinter)
 {
     completa();
@@ -144,7 +118,7 @@ TEST_P(PaginaRegistrata, StampaPrintsTheModelsPageOnTheCurrentPrinter)
     const SuperficieRegistrata &pagina = *prova.stampanti.documenti[0].superficie;
     EXPECT_EQ(pagina.conta(TipoOp::Linea), 32);
     EXPECT_EQ(pagina.conta(TipoOp::Immagine), testi(GetParam()).dueRiquadri ? 120 : 60);
-    confronta(pagina.operazioni(), paginaAttesa(modulo->modello(), (*prova).galleria()));
+    confrontaOperazioni(pagina.operazioni(), paginaAttesa(modulo->modello(), (*prova).galleria()));
 }
 
 TEST_P(PaginaRegistrata, TwoPressesGiveTheSamePageAndLeaveTheFormAsItWas)
@@ -158,7 +132,7 @@ TEST_P(PaginaRegistrata, TwoPressesGiveTheSamePageAndLeaveTheFormAsItWas)
     premi(QStringLiteral("STAMPA"));
 
     ASSERT_EQ(prova.stampanti.documenti.size(), 2u);
-    confronta(documento(1), documento(0));
+    confrontaOperazioni(documento(1), documento(0));
     EXPECT_TRUE(aspetto() == prima);
     EXPECT_EQ(prova.casuale.estrazioni(), estrazioni);
     EXPECT_EQ(prova.casuale.semine(), semine);
@@ -181,7 +155,7 @@ TEST_P(PaginaRegistrata, ThePrinterMenuOpensTheDialogAndItsChoiceTakesTheNextPag
     ASSERT_EQ(prova.stampanti.documenti.size(), 2u);
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
     EXPECT_EQ(prova.stampanti.documenti[1].stampante, QStringLiteral("C"));
-    confronta(documento(1), documento(0));
+    confrontaOperazioni(documento(1), documento(0));
 }
 
 TEST_P(PaginaRegistrata, ClosingThePrinterDialogWithoutAChoiceKeepsThePrinter)
