@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,10 +64,15 @@ TEST_P(RigaDiComandoProva, RispostaEStato)
 }
 
 namespace {
+// Every option listed with its description.
 const char *const aiuto = "Uso: tandorino \\[opzioni\\]\n.*\n  -h, --help +\\S.*\n  -v, --version +\\S.*\n"
                           "  --voce +\\S.*\n  --schermo-intero +\\S[^\n]*\n";
+// The name and the version of this build.
+const std::string versione =
+    "Tandorino " + QRegularExpression::escape(QStringLiteral(VERSIONE_PROGETTO)).toStdString() + "\n";
 const char *const senzaDisplay = "tandorino: [^\n]*display[^\n]*\n";
-const char *const unaRigaSbagliata = "tandorino: [^\n]*\"tandorino --help\" elenca le opzioni\\.\n";
+// One line that names the argument at fault and points to the list of options.
+#define RIGA_SBAGLIATA(argomento) "tandorino: [^\n]*\"" argomento "\"[^\n]*\"tandorino --help\"[^\n]*\n"
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(
@@ -76,15 +82,32 @@ INSTANTIATE_TEST_SUITE_P(
         Riga{"aiuto", {"--help"}, false, 0, aiuto, "", false, false},
         Riga{"aiuto_breve", {"-h"}, false, 0, aiuto, "", false, false},
         Riga{"aiuto_vince_sulle_altre", {"--voce", "--help"}, false, 0, aiuto, "", false, false},
-        Riga{"versione", {"--version"}, false, 0, "Tandorino 1\\.0\\.0\n", "", false, false},
-        Riga{"versione_breve", {"-v"}, false, 0, "Tandorino 1\\.0\\.0\n", "", false, false},
+        Riga{"versione", {"--version"}, false, 0, versione.c_str(), "", false, false},
+        Riga{"versione_breve", {"-v"}, false, 0, versione.c_str(), "", false, false},
         Riga{"voce", {"--voce"}, true, 1, "", senzaDisplay, true, false},
         Riga{"schermo_intero", {"--schermo-intero"}, true, 1, "", senzaDisplay, false, true},
         Riga{"tutte_e_due", {"--schermo-intero", "--voce"}, true, 1, "", senzaDisplay, true, true},
         Riga{"opzioni_di_qt", {"-platform", "xcb", "-reverse", "--voce"}, true, 1, "", senzaDisplay, true, false},
-        Riga{"sconosciuta", {"--pippo"}, false, 2, "", "tandorino: opzione sconosciuta \"--pippo\";[^\n]*\n", false, false},
-        Riga{"sconosciuta_con_valida", {"--voce", "-x"}, false, 2, "", "tandorino: opzione sconosciuta \"-x\";[^\n]*\n", false, false},
-        Riga{"valore_mancante", {"-style"}, false, 2, "", "tandorino: all'opzione \"-style\" manca il valore;[^\n]*\n", false, false},
-        Riga{"valore_di_troppo", {"--voce=1"}, false, 2, "", "tandorino: l'opzione \"--voce\" non prende valori;[^\n]*\n", false, false},
-        Riga{"file", {"scheda.pdf"}, false, 2, "", unaRigaSbagliata, false, false}),
+        Riga{"sconosciuta", {"--pippo"}, false, 2, "", RIGA_SBAGLIATA("--pippo"), false, false},
+        Riga{"sconosciuta_con_valida", {"--voce", "-x"}, false, 2, "", RIGA_SBAGLIATA("-x"), false, false},
+        Riga{"valore_mancante", {"-style"}, false, 2, "", RIGA_SBAGLIATA("-style"), false, false},
+        Riga{"valore_di_troppo", {"--voce=1"}, false, 2, "", RIGA_SBAGLIATA("--voce"), false, false},
+        Riga{"file", {"scheda.pdf"}, false, 2, "", RIGA_SBAGLIATA("scheda\\.pdf"), false, false}),
     [](const ::testing::TestParamInfo<Riga> &info) { return std::string(info.param.nome); });
+
+// The line says what is wrong: the same mistake with another option reads the same, each kind of
+// mistake reads differently.
+TEST(RigaSbagliata, EachKindOfMistakeIsToldApart)
+{
+    auto motivo = [](const QStringList &argomenti, const QString &colpevole) {
+        QString errore = RigaDiComando(QStringList{QStringLiteral("tandorino")} + argomenti).errore();
+        EXPECT_TRUE(errore.contains(colpevole)) << errore.toStdString();
+        return errore.replace(colpevole, QStringLiteral("X"));
+    };
+    const QString sconosciuta = motivo({"--pippo"}, QStringLiteral("--pippo"));
+    EXPECT_EQ(motivo({"-x"}, QStringLiteral("-x")), sconosciuta);
+    const QSet<QString> motivi{sconosciuta, motivo({"-style"}, QStringLiteral("-style")),
+                               motivo({"--voce=1"}, QStringLiteral("--voce")),
+                               motivo({"scheda.pdf"}, QStringLiteral("scheda.pdf"))};
+    EXPECT_EQ(motivi.size(), 4);
+}

@@ -3,7 +3,7 @@
 #include "comune/TipoEsercizio.h"
 
 #include "exercises/FrmOperativo.h"
-#include "support/ContestoDiProva.h"
+#include "support/ContestoFinto.h"
 
 #include <QPointer>
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ struct BancoOperativo
     // Slots 1 to ElementiD show the picture and no other slot shows anything.
     ::testing::AssertionResult invarianteSecondoInsieme() const;
 
-    ContestoDiProva prova;
+    ContestoFinto prova;
     StatoEsercizio &stato;
     QPointer<FrmOperativo> form;
 };

@@ -17,6 +17,7 @@ using TipoEsercizio::Prevalente;
 using TipoEsercizio::Suvvalente;
 
 constexpr int aggiungi = 0, togli = 1, verifica = 2, avanti = 3, esci = 4;
+constexpr int no = 1; // on the help panel
 
 // The colour the child sees inside the button, clear of its border and caption.
 QColor coloreDi(QWidget *w)
@@ -52,6 +53,7 @@ TEST(AperturaDelModulo, TheFirstExerciseIsReadyBeforeTheFormIsShown)
     EXPECT_EQ(f.scalatura().numeroControlli(), 2 + 2 * (1 + 1 + 15) + 1 + 6 + 4 + 3 + 11);
 }
 
+// The second set as the exercise starts, and again after the child refuses help.
 struct CasoInizio
 {
     const char *nome;
@@ -59,13 +61,20 @@ struct CasoInizio
     std::vector<int> caselle;
     int m;
     int elementiDAttesi;
+    int pressioniAggiungi; // then the wrong verdict that offers help
+    int pressioniTogli;
 };
+
+void PrintTo(const CasoInizio &c, std::ostream *os)
+{
+    *os << c.nome;
+}
 
 class InizioEsercizio : public ::testing::TestWithParam<CasoInizio>
 {
 };
 
-TEST_P(InizioEsercizio, ShowsTheFirstSetInItsSlotsAndTheSecondFromTheFirstSlot)
+TEST_P(InizioEsercizio, ShowsTheSetsAndRefusingHelpShowsTheStartAgain)
 {
     const CasoInizio &c = GetParam();
     BancoOperativo b(c.tipo);
@@ -87,14 +96,35 @@ TEST_P(InizioEsercizio, ShowsTheFirstSetInItsSlotsAndTheSecondFromTheFirstSlot)
     EXPECT_EQ(abilitati(f), (std::vector<bool>{true, true, false, false, false}));
     EXPECT_EQ(b.tastoConFuoco(), aggiungi);
     EXPECT_EQ(coloreDi(f.Option1(aggiungi)), QColor(255, 128, 255));
+
+    const std::vector<int> allInizio = b.caselleConFigura(true);
+    for (int i = 0; i < c.pressioniAggiungi; ++i)
+        b.clic(f.Option1(aggiungi));
+    for (int i = 0; i < c.pressioniTogli; ++i)
+        b.clic(f.Option1(togli));
+    b.clic(f.Option1(verifica));
+    ASSERT_EQ(f.LblEsito()->text(), QStringLiteral("E r r a t o"));
+    b.prova.orologio.secondi += 40;
+    b.clic(f.Option3(no));
+    EXPECT_EQ(b.caselleConFigura(true), allInizio);
+    EXPECT_EQ(b.stato.ElementiD, c.elementiDAttesi);
+    EXPECT_TRUE(b.invarianteSecondoInsieme());
+    EXPECT_FLOAT_EQ(b.stato.InizioTempo, static_cast<float>(b.prova.orologio.secondi));
+    EXPECT_TRUE(f.LblEsito()->text().isEmpty());
+    EXPECT_EQ(b.pannelloDavanti(), f.fraTastierino());
+    EXPECT_EQ(b.tastoConFuoco(), aggiungi);
+    EXPECT_FALSE(f.Option1(verifica)->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tipi, InizioEsercizio,
-    ::testing::Values(CasoInizio{"EmptySecondSet_EightElements", InsiemeVuoto, {3, 14, 1, 8, 15, 6, 11, 2}, 0, 0},
-                      CasoInizio{"SmallerSecondSet", Suvvalente, {5, 10}, 1, 1},
-                      CasoInizio{"LargerSecondSet", Prevalente, {7, 4, 12}, 9, 9},
-                      CasoInizio{"LargerSecondSetOfTen", Prevalente, {1, 2, 3, 4, 5, 6, 7, 8}, 10, 10}),
+    ::testing::Values(
+        CasoInizio{"EmptySecondSet_EightElements", InsiemeVuoto, {3, 14, 1, 8, 15, 6, 11, 2}, 0, 0, 5, 0},
+        CasoInizio{"SmallerSecondSetAfterAdding", Suvvalente, {1, 5, 9, 10}, 2, 2, 4, 0},
+        CasoInizio{"SmallerSecondSetAfterRemoving", Suvvalente, {1, 5, 9, 10}, 3, 3, 0, 2},
+        CasoInizio{"LargerSecondSetAfterRemoving", Prevalente, {4, 8}, 7, 7, 0, 6},
+        CasoInizio{"LargerSecondSetAfterAdding", Prevalente, {7, 4, 12}, 9, 9, 2, 0},
+        CasoInizio{"LargerSecondSetOfTen", Prevalente, {1, 2, 3, 4, 5, 6, 7, 8}, 10, 10, 0, 1}),
     [](const auto &info) { return std::string(info.param.nome); });
 
 TEST(NuovoEsercizio, NextDrawsAnewHidesTheOldSlotsAndCountsOn)
@@ -136,67 +166,118 @@ TEST(NuovoEsercizio, AKindChangedWhileOpenTakesEffectAtTheNextExercise)
     EXPECT_TRUE(b.invarianteSecondoInsieme());
 }
 
-// ---- Adding and removing ----
+// ---- What a run of button clicks leaves ----
 
-TEST(AggiungiETogli, TheDisplayFollowsEveryStep)
+constexpr int chiudi = -1; // the window's close control rather than a keypad button
+
+struct CasoPulsanti
 {
-    BancoOperativo b(Suvvalente);
-    b.accodaEsercizio(4, {1, 6, 11, 12, 13}, 3);
+    const char *nome;
+    TipoEsercizio tipo;
+    std::vector<int> caselle;
+    int m;
+    std::vector<int> pulsanti; // clicked in order; the second set is checked after each
+    int elementiD;
+    std::vector<bool> abilitati; // empty once the form has closed
+    const char *esito;
+    const char *operazione;
+    int esatte;
+    int errate;
+    int fuoco = -2; // the button with the focus at the end, when the row is about it
+};
+
+std::vector<int> volte(int n, int pulsante)
+{
+    return std::vector<int>(static_cast<std::size_t>(n), pulsante);
+}
+
+std::vector<int> poi(std::vector<int> a, const std::vector<int> &b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+void PrintTo(const CasoPulsanti &c, std::ostream *os)
+{
+    *os << c.nome;
+}
+
+class SequenzaPulsanti : public ::testing::TestWithParam<CasoPulsanti>
+{
+};
+
+TEST_P(SequenzaPulsanti, LeavesTheSetsTheButtonsAndTheCounts)
+{
+    const CasoPulsanti &c = GetParam();
+    BancoOperativo b(c.tipo);
+    b.accodaEsercizio(4, c.caselle, c.m);
     FrmOperativo &f = b.apri();
-    const int passi[] = {aggiungi, togli, togli, togli, togli, aggiungi, aggiungi, togli, aggiungi};
-    for (int tasto : passi) {
-        b.clic(f.Option1(tasto));
-        ASSERT_TRUE(b.invarianteSecondoInsieme()) << "after button " << tasto;
+    for (int pulsante : c.pulsanti) {
+        if (pulsante == chiudi) {
+            EXPECT_TRUE(f.close());
+            break;
+        }
+        b.clic(f.Option1(pulsante));
+        if (!f.isVisible())
+            break;
+        ASSERT_TRUE(b.invarianteSecondoInsieme()) << "after button " << pulsante;
     }
-    EXPECT_EQ(b.stato.ElementiD, 2);
+    EXPECT_EQ(b.stato.ElementiD, c.elementiD);
+    EXPECT_EQ(b.stato.RisposteEsatte, c.esatte);
+    EXPECT_EQ(b.stato.RisposteErrate, c.errate);
+    if (c.abilitati.empty()) {
+        EXPECT_FALSE(f.isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(b.form.isNull()) << "the form is gone and the counts stay";
+        return;
+    }
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(abilitati(f), c.abilitati);
+    EXPECT_EQ(f.LblEsito()->text(), QString::fromUtf8(c.esito));
+    EXPECT_EQ(f.LblOperazione()->text(), QString::fromUtf8(c.operazione));
+    auto conta = [](int n) { return n ? QString::number(n) : QString(); };
+    EXPECT_EQ(f.lblRisEsatte()->text(), conta(c.esatte));
+    EXPECT_EQ(f.lblRisErrate()->text(), conta(c.errate));
+    if (c.fuoco != -2) {
+        EXPECT_EQ(b.tastoConFuoco(), c.fuoco);
+    }
 }
 
-TEST(AggiungiETogli, RemovingFromAnEmptySetLeavesItEmptyAndCheckDisabled)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(togli));
-    EXPECT_EQ(b.stato.ElementiD, 0);
-    EXPECT_TRUE(b.caselleConFigura(true).empty());
-    EXPECT_FALSE(f.Option1(verifica)->isEnabled());
-    b.clic(f.Option1(aggiungi));
-    EXPECT_TRUE(f.Option1(verifica)->isEnabled());
-    b.clic(f.Option1(togli));
-    EXPECT_FALSE(f.Option1(verifica)->isEnabled()) << "emptied again";
-}
+const std::vector<bool> modifica{true, true, false, false, false};
+const std::vector<bool> daVerificare{true, true, true, false, false};
+const std::vector<bool> dopoEsatta{false, false, false, true, true};
+const std::vector<bool> chiuso{};
+const char *const esatto = "E s a t t o";
 
-TEST(AggiungiETogli, TheSecondSetStopsAtTenAndTwoRemovalsMatchEight)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2, 3, 4, 5, 6, 7, 8});
-    FrmOperativo &f = b.apri();
-    for (int i = 0; i < 13; ++i)
-        b.clic(f.Option1(aggiungi));
-    EXPECT_EQ(b.stato.ElementiD, 10);
-    EXPECT_TRUE(b.invarianteSecondoInsieme());
-    b.clic(f.Option1(togli));
-    b.clic(f.Option1(togli));
-    b.clic(f.Option1(verifica));
-    EXPECT_EQ(f.LblEsito()->text(), QStringLiteral("E s a t t o"));
-}
-
-TEST(AggiungiETogli, ALargerSecondSetBroughtDownToSizeIsRight)
-{
-    BancoOperativo b(Prevalente);
-    b.accodaEsercizio(7, {2, 9, 14}, 8);
-    FrmOperativo &f = b.apri();
-    EXPECT_FALSE(f.Option1(verifica)->isEnabled());
-    for (int i = 0; i < 5; ++i)
-        b.clic(f.Option1(togli));
-    EXPECT_TRUE(f.Option1(verifica)->isEnabled());
-    EXPECT_TRUE(b.invarianteSecondoInsieme());
-    b.clic(f.Option1(verifica));
-    EXPECT_EQ(f.LblEsito()->text(), QStringLiteral("E s a t t o"));
-    EXPECT_EQ(f.lblRisEsatte()->text(), QStringLiteral("1"));
-    EXPECT_EQ(abilitati(f), (std::vector<bool>{false, false, false, true, true}));
-    EXPECT_EQ(b.tastoConFuoco(), avanti);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Clic, SequenzaPulsanti,
+    ::testing::Values(
+        CasoPulsanti{"TheDisplayFollowsEveryStep", Suvvalente, {1, 6, 11, 12, 13}, 3,
+                     {aggiungi, togli, togli, togli, togli, aggiungi, aggiungi, togli, aggiungi}, 2,
+                     daVerificare, "", "1", 0, 0},
+        CasoPulsanti{"RemovingFromAnEmptySetLeavesItEmpty", InsiemeVuoto, {1, 2}, 0, {togli}, 0, modifica,
+                     "", "1", 0, 0},
+        CasoPulsanti{"AddingEnablesCheck", InsiemeVuoto, {1, 2}, 0, {togli, aggiungi}, 1, daVerificare, "",
+                     "1", 0, 0},
+        CasoPulsanti{"EmptiedAgainDisablesCheck", InsiemeVuoto, {1, 2}, 0, {togli, aggiungi, togli}, 0,
+                     modifica, "", "1", 0, 0},
+        CasoPulsanti{"TheSecondSetStopsAtTen", InsiemeVuoto, {1, 2, 3, 4, 5, 6, 7, 8}, 0, volte(13, aggiungi),
+                     10, daVerificare, "", "1", 0, 0},
+        CasoPulsanti{"TwoRemovalsFromTenMatchEight", InsiemeVuoto, {1, 2, 3, 4, 5, 6, 7, 8}, 0,
+                     poi(volte(13, aggiungi), {togli, togli, verifica}), 8, dopoEsatta, esatto, "1", 1, 0},
+        CasoPulsanti{"ALargerSecondSetBroughtDownEnablesCheck", Prevalente, {2, 9, 14}, 8, volte(5, togli), 3,
+                     daVerificare, "", "1", 0, 0},
+        CasoPulsanti{"ALargerSecondSetBroughtDownToSizeIsRight", Prevalente, {2, 9, 14}, 8,
+                     poi(volte(5, togli), {verifica}), 3, dopoEsatta, esatto, "1", 1, 0, avanti},
+        CasoPulsanti{"ADisabledButtonDoesNotAct", InsiemeVuoto, {1, 2}, 0, {verifica, avanti, esci}, 0,
+                     modifica, "", "1", 0, 0},
+        CasoPulsanti{"AfterARightVerdictByMouseTheNextButtonActsAtOnce", InsiemeVuoto, {1}, 0,
+                     {aggiungi, verifica, avanti}, 0, modifica, "", "2", 1, 0},
+        CasoPulsanti{"ExitClosesTheFormAndKeepsTheCounts", InsiemeVuoto, {1}, 0, {aggiungi, verifica, esci}, 1,
+                     chiuso, "", "", 1, 0},
+        CasoPulsanti{"TheWindowsCloseControlWorksWhileEditing", InsiemeVuoto, {1, 2}, 0,
+                     {aggiungi, verifica, chiudi}, 1, chiuso, "", "", 0, 1}),
+    [](const auto &info) { return std::string(info.param.nome); });
 
 // ---- One action per press ----
 
@@ -236,39 +317,15 @@ TEST(UnaAzionePerPressione, ASecondButtonPressedBeforeTheReleaseDoesNothing)
     EXPECT_EQ(b.stato.ElementiD, 2);
 }
 
-TEST(UnaAzionePerPressione, AfterARightVerdictByMouseTheNextButtonActsAtOnce)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(verifica)); // disabled by its own press
-    b.clic(f.Option1(avanti));
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("2"));
-}
-
-TEST(UnaAzionePerPressione, ADisabledButtonDoesNotAct)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(verifica));
-    b.clic(f.Option1(avanti));
-    b.clic(f.Option1(esci));
-    EXPECT_TRUE(f.LblEsito()->text().isEmpty());
-    EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("1"));
-    EXPECT_TRUE(f.isVisible());
-}
-
 // ---- Keys that move the focus ----
 
-TEST(TastiDelTastierino, DigitFourReachesNextOnlyWhenEnabledAndNeverActs)
+// Which button each digit reaches in each keypad state is the Tastierino's rule; here, that a
+// digit moves the focus the rules name without acting and that Enter acts where the focus is.
+TEST(TastiDelTastierino, ADigitMovesTheFocusAndNeverActs)
 {
     BancoOperativo b(InsiemeVuoto);
     b.accodaEsercizio(4, {1});
     FrmOperativo &f = b.apri();
-    b.premi(Qt::Key_4);
-    EXPECT_EQ(b.tastoConFuoco(), aggiungi) << "next is disabled while editing";
     b.premi(Qt::Key_Return);
     b.premi(Qt::Key_3);
     b.premi(Qt::Key_Return);
@@ -282,16 +339,16 @@ TEST(TastiDelTastierino, DigitFourReachesNextOnlyWhenEnabledAndNeverActs)
     EXPECT_EQ(f.LblOperazione()->text(), QStringLiteral("2"));
 }
 
-TEST(TastiDelTastierino, KeypadDigitsAndOtherKeysAreIgnored)
+// The codes the keypad swallows are the Tastierino's rows; here, that the keys Qt would move the
+// focus with stay swallowed on the form.
+TEST(TastiDelTastierino, FocusKeysOfTheToolkitAreIgnored)
 {
     BancoOperativo b(InsiemeVuoto);
     b.accodaEsercizio(4, {1});
     FrmOperativo &f = b.apri();
     b.premi(Qt::Key_Return);
-    b.premi(Qt::Key_2, Qt::KeypadModifier);
     b.premi(Qt::Key_Tab);
     b.premi(Qt::Key_Right);
-    b.premi(Qt::Key_A);
     EXPECT_EQ(b.tastoConFuoco(), aggiungi);
     EXPECT_EQ(b.stato.ElementiD, 1);
     EXPECT_TRUE(f.LblEsito()->text().isEmpty());
@@ -331,36 +388,6 @@ TEST(TastiDelTastierino, TheFocusedButtonShowsItsColour)
     b.premi(Qt::Key_Space);
     EXPECT_EQ(coloreDi(f.Option1(togli)), QColor(255, 128, 255));
     EXPECT_EQ(coloreDi(f.Option1(aggiungi)), QColor(255, 192, 255));
-}
-
-// ---- Leaving ----
-
-TEST(Uscita, ExitClosesTheFormAndKeepsTheCounts)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(verifica));
-    b.clic(f.Option1(esci));
-    EXPECT_FALSE(f.isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(b.form.isNull());
-    EXPECT_EQ(b.stato.RisposteEsatte, 1);
-}
-
-TEST(Uscita, TheWindowsCloseControlWorksWhileEditing)
-{
-    BancoOperativo b(InsiemeVuoto);
-    b.accodaEsercizio(4, {1, 2});
-    FrmOperativo &f = b.apri();
-    b.clic(f.Option1(aggiungi));
-    b.clic(f.Option1(verifica));
-    ASSERT_EQ(b.stato.RisposteErrate, 1);
-    EXPECT_TRUE(f.close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(b.form.isNull());
-    EXPECT_EQ(b.stato.RisposteErrate, 1);
 }
 
 } // namespace

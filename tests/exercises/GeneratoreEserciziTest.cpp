@@ -1,6 +1,6 @@
 #include "exercises/GeneratoreEsercizi.h"
 #include "comune/TipoEsercizio.h"
-#include "support/ContestoDiProva.h"
+#include "support/ContestoFinto.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ class GenerazionePerTipo : public ::testing::TestWithParam<CasoTipo>
 
 TEST_P(GenerazionePerTipo, DrawsStayInRangeAndTheFirstSetUsesDistinctSlots)
 {
-    ContestoDiProva prova;
+    ContestoFinto prova;
     GeneratoreEsercizi generatore(prova.casuale, prova.orologio, prova.esercizio);
     const StatoEsercizio &s = prova.esercizio;
     std::set<int> dimensioniViste;
@@ -80,7 +80,7 @@ class SeminaDallOrologio : public ::testing::TestWithParam<CasoSemine>
 TEST_P(SeminaDallOrologio, SeedsAtTheUsualPointsOnly)
 {
     const CasoSemine &c = GetParam();
-    ContestoDiProva prova;
+    ContestoFinto prova;
     prova.casuale.accodaIntero(4, 12, 1);
     prova.casuale.accodaIntero(3, 8, 1);
     prova.casuale.accoda({0.0, 0.1, 0.2});
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CaselleDelPrimoInsieme, ARepeatedSlotIsDrawnAgainForTheSameElement)
 {
-    ContestoDiProva prova;
+    ContestoFinto prova;
     prova.casuale.accodaIntero(5, 12, 1);
     prova.casuale.accodaIntero(3, 8, 1);
     for (int casella : {7, 7, 2, 7, 2, 15})
@@ -129,7 +129,7 @@ TEST(CaselleDelPrimoInsieme, ARepeatedSlotIsDrawnAgainForTheSameElement)
 
 TEST(CaselleDelPrimoInsieme, EveryOneOfTheFifteenSlotsIsChosenAsOften)
 {
-    ContestoDiProva prova; // a fixed seed: the same counts on every run
+    ContestoFinto prova; // a fixed seed: the same counts on every run
     GeneratoreEsercizi generatore(prova.casuale, prova.orologio, prova.esercizio);
     std::array<int, 16> volte{};
     int totale = 0;
@@ -151,7 +151,7 @@ TEST(CaselleDelPrimoInsieme, EveryOneOfTheFifteenSlotsIsChosenAsOften)
 TEST(SecondoInsiemeSuvvalente, WithTwoElementsInTheFirstSetItAlwaysStartsWithOne)
 {
     for (double r : {0.0, 0.3, 0.49, 0.5, 0.75, 0.999}) {
-        ContestoDiProva prova;
+        ContestoFinto prova;
         prova.casuale.accodaIntero(1, 12, 1);
         prova.casuale.accodaIntero(2, 8, 1);
         prova.casuale.accoda({0.0, 0.5}); // slots 1 and 8
@@ -165,7 +165,7 @@ TEST(SecondoInsiemeSuvvalente, WithTwoElementsInTheFirstSetItAlwaysStartsWithOne
 TEST(SecondoInsiemeSuvvalente, AFirstSetOfOneIsDrawnAgainFromTwoToEight)
 {
     for (int atteso = 2; atteso <= 8; ++atteso) {
-        ContestoDiProva prova;
+        ContestoFinto prova;
         prova.casuale.accodaIntero(9, 12, 1);
         prova.casuale.accodaIntero(1, 8, 1);
         prova.casuale.accodaIntero(atteso, 7, 2);
@@ -180,7 +180,7 @@ TEST(SecondoInsiemeSuvvalente, AFirstSetOfOneIsDrawnAgainFromTwoToEight)
 
 TEST(SecondoInsiemeSuvvalente, SizesOfTheFirstSetStayEquallyLikely)
 {
-    ContestoDiProva prova;
+    ContestoFinto prova;
     GeneratoreEsercizi generatore(prova.casuale, prova.orologio, prova.esercizio);
     std::array<int, 9> volte{};
     const int prove = 14000;
@@ -210,7 +210,7 @@ class SecondoInsiemePrevalente : public ::testing::TestWithParam<CasoPrevalente>
 TEST_P(SecondoInsiemePrevalente, StartsAtLeastTwoAboveTheFirstSet)
 {
     const CasoPrevalente &c = GetParam();
-    ContestoDiProva prova;
+    ContestoFinto prova;
     prova.casuale.accodaIntero(2, 12, 1);
     prova.casuale.accodaIntero(c.n, 8, 1);
     for (int i = 0; i < c.n; ++i)
@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SecondoInsiemePrevalente, WithEightElementsItIsAlwaysTen)
 {
-    ContestoDiProva prova;
+    ContestoFinto prova;
     GeneratoreEsercizi generatore(prova.casuale, prova.orologio, prova.esercizio);
     int ottoVisti = 0;
     for (int i = 0; i < 4000; ++i) {

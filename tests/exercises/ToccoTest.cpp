@@ -14,10 +14,11 @@
 
 namespace {
 
-constexpr int aggiungi = 0, togli = 1, verifica = 2, sfondo = -1;
+constexpr int aggiungi = 0, togli = 1, verifica = 2, sfondo = -1, titoloTempo = -2;
 
 // One finger going down (G), moving (M) or lifting (S) on a keypad button, at a fraction of its
-// width and height, or on the form's bare background beside the keypad.
+// width and height, on the form's bare background beside the keypad, or on the heading of the
+// time fields.
 struct Passo
 {
     char cosa;
@@ -31,6 +32,8 @@ struct CasoTocco
     std::vector<Passo> passi;
     std::vector<int> premuti; // the keypad buttons that get a mouse press, in order
     int elementiD;            // the second set's size after it
+    // The heading's tooltip shows: what a tooltip says reaches a finger too, which cannot hover.
+    bool suggerimento = false;
 };
 
 QPointingDevice *schermoTattile()
@@ -67,7 +70,9 @@ protected:
     }
     QPoint punto(const Passo &p) const
     {
-        const QWidget *w = p.tasto == sfondo ? static_cast<QWidget *>(b.form) : b.f().Option1(p.tasto);
+        const QWidget *w = p.tasto == sfondo        ? static_cast<QWidget *>(b.form)
+                           : p.tasto == titoloTempo ? static_cast<QWidget *>(b.f().Label5(3))
+                                                    : b.f().Option1(p.tasto);
         const double x = p.tasto == sfondo ? 0.97 : p.x, y = p.tasto == sfondo ? 0.96 : p.y;
         return w->mapTo(b.form, QPoint(int(w->width() * x), int(w->height() * y)));
     }
@@ -100,6 +105,13 @@ TEST_P(Tocchi, EachFingerPressesTheControlItBeganAndEndedOnOnce)
     if (!premuti.empty()) {
         EXPECT_EQ(b.tastoConFuoco(), premuti.back());
     }
+    if (GetParam().suggerimento) {
+        const QString atteso = b.f().Label5(3)->toolTip();
+        ASSERT_FALSE(atteso.isEmpty());
+        EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
+        EXPECT_EQ(QToolTip::text(), atteso);
+        QToolTip::hideText();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,25 +129,15 @@ INSTANTIATE_TEST_SUITE_P(
                   {{'G', 1, aggiungi}, {'G', 2, togli}, {'S', 2, togli}, {'S', 1, aggiungi}},
                   {togli, aggiungi}, 1},
         CasoTocco{"tap_on_no_control", {{'G', 1, sfondo}, {'S', 1, sfondo}}, {}, 0},
-        CasoTocco{"tap_on_a_disabled_button", {{'G', 1, verifica}, {'S', 1, verifica}}, {}, 0}),
+        CasoTocco{"tap_on_a_disabled_button", {{'G', 1, verifica}, {'S', 1, verifica}}, {}, 0},
+        CasoTocco{"tap_on_the_time_heading_shows_what_it_counts",
+                  {{'G', 5, titoloTempo}, {'S', 5, titoloTempo}}, {}, 0, true}),
     [](const auto &info) { return std::string(info.param.nome); });
 
 using TocchiAltrove = Tocchi;
 
-// What a tooltip says reaches a finger too, which cannot hover.
-TEST_F(TocchiAltrove, ATapOnTheTimeHeadingShowsWhatItCounts)
-{
-    const QLabel *titolo = b.f().Label5(3);
-    ASSERT_FALSE(titolo->toolTip().isEmpty());
-    const QPoint centro = titolo->mapTo(b.form, titolo->rect().center());
-    QTest::touchEvent(b.form, schermoTattile()).press(5, centro);
-    QTest::touchEvent(b.form, schermoTattile()).release(5, centro);
-    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
-    EXPECT_EQ(QToolTip::text(), titolo->toolTip());
-    QToolTip::hideText();
-}
-
-// A modal message runs its own event loop; a tap on its button still answers it.
+// A modal message runs its own event loop, outside the form the table's fingers touch; a tap on
+// its button still answers it.
 TEST_F(TocchiAltrove, ATapOnOkClosesAMessage)
 {
     bool chiuso = false;

@@ -1,4 +1,6 @@
 #include "platform/SuperficieRegistrata.h"
+#include "support/GeometriaPagina.h"
+#include "support/OperazioniRegistrate.h"
 #include "worksheets/PaginaScheda.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +9,8 @@
 
 using Tipo = SuperficieRegistrata::Tipo;
 using Operazione = SuperficieRegistrata::Operazione;
+
+namespace G = GeometriaPagina;
 
 namespace {
 
@@ -40,14 +44,6 @@ std::vector<Operazione> disegna(const ContenutoPagina &pagina)
     return superficie.operazioni();
 }
 
-const double alti[4] = {2000, 5500, 9000, 12500};
-
-// The four lines of a box in their order: top, left, right, bottom.
-std::vector<QLineF> bordi(double l, double r, double t)
-{
-    return {{l, t, r, t}, {l, t, l, t + 3100}, {r, t, r, t + 3100}, {l, t + 3100, r, t + 3100}};
-}
-
 struct CasoOrdine
 {
     const char *nome;
@@ -68,7 +64,7 @@ std::string sequenzaRiga(const std::vector<Operazione> &ops, std::size_t da, std
         if (ops[i].tipo == Tipo::Linea)
             s += 'L';
         else if (ops[i].tipo == Tipo::Immagine)
-            s += ops[i].x1 < 6000 ? 'S' : 'D';
+            s += ops[i].x1 < G::sinistri[1] ? 'S' : 'D';
         else
             s += '?';
     }
@@ -81,20 +77,15 @@ TEST(IntestazioneDellaPagina, NomeEIstruzioneConPosizioneEDimensione)
 {
     const auto ops = disegna(contenuto(OrdinePagina::SoloSinistra));
     ASSERT_GE(ops.size(), 7u);
-    EXPECT_EQ(ops[0].tipo, Tipo::Posizione);
-    EXPECT_EQ(QPointF(ops[0].x1, ops[0].y1), QPointF(1000, 1000));
-    EXPECT_EQ(ops[1].tipo, Tipo::Carattere);
-    EXPECT_EQ(ops[1].valore, 14);
-    EXPECT_EQ(ops[2].tipo, Tipo::Riga);
-    EXPECT_EQ(ops[2].testo, QStringLiteral("Nome e Cognome   "));
-    EXPECT_EQ(ops[3].tipo, Tipo::Posizione);
-    EXPECT_EQ(QPointF(ops[3].x1, ops[3].y1), QPointF(1000, 1500));
-    EXPECT_EQ(ops[4].tipo, Tipo::Carattere);
-    EXPECT_EQ(ops[4].valore, 12);
-    EXPECT_EQ(ops[5].tipo, Tipo::Riga);
-    EXPECT_EQ(ops[5].testo, QStringLiteral("Nel riquadro accanto togli elementi"));
-    EXPECT_EQ(ops[6].tipo, Tipo::Spessore);
-    EXPECT_EQ(ops[6].valore, 3);
+    confrontaOperazioni(
+        {ops.begin(), ops.begin() + 7},
+        {{.tipo = Tipo::Posizione, .x1 = G::nome.x(), .y1 = G::nome.y()},
+         {.tipo = Tipo::Carattere, .valore = G::puntiNome},
+         {.tipo = Tipo::Riga, .testo = QStringLiteral("Nome e Cognome   ")},
+         {.tipo = Tipo::Posizione, .x1 = G::istruzione.x(), .y1 = G::istruzione.y()},
+         {.tipo = Tipo::Carattere, .valore = G::puntiIstruzione},
+         {.tipo = Tipo::Riga, .testo = QStringLiteral("Nel riquadro accanto togli elementi")},
+         {.tipo = Tipo::Spessore, .valore = G::spessoreLinea}});
 }
 
 TEST_P(OrdineDellaPagina, RigheNellOrdineDelTipoEUnaSolaFine)
@@ -121,11 +112,11 @@ TEST_P(OrdineDellaPagina, RiquadriComeQuattroLineeSeparate)
             linee.emplace_back(o.x1, o.y1, o.x2, o.y2);
     }
     std::vector<QLineF> attese;
-    for (double t : alti) {
-        for (const QLineF &l : bordi(500, 5500, t))
-            attese.push_back(l);
-        for (const QLineF &l : bordi(6000, 11000, t))
-            attese.push_back(l);
+    for (int riga = 0; riga < 4; ++riga) {
+        for (int lato = 0; lato < 2; ++lato) {
+            for (const QLineF &l : G::bordi(lato, riga))
+                attese.push_back(l);
+        }
     }
     EXPECT_EQ(linee, attese);
 }
@@ -134,17 +125,13 @@ TEST_P(OrdineDellaPagina, OgniCellaDisegnaLaSuaFiguraAlSuoAngolo)
 {
     const auto &caso = GetParam();
     const auto ops = disegna(contenuto(caso.ordine));
-    const double colonneS[5] = {830, 1630, 2430, 3230, 4030};
-    const double colonneD[5] = {6830, 7630, 8430, 9230, 10030};
     std::vector<std::pair<QPointF, QImage>> attese;
     for (int riga = 0; riga < 4; ++riga) {
-        const double y0 = alti[riga] + 200;
         for (int cella = 0; cella < 15; ++cella)
-            attese.push_back({{colonneS[cella % 5], y0 + 950 * (cella / 5)}, figuraDi(0, riga, cella)});
+            attese.push_back({G::angoloCella(0, riga, cella), figuraDi(0, riga, cella)});
         if (caso.ordine == OrdinePagina::SinistraEDestra) {
             for (int cella = 0; cella < 15; ++cella)
-                attese.push_back(
-                    {{colonneD[cella % 5], y0 + 950 * (cella / 5)}, figuraDi(1, riga, cella)});
+                attese.push_back({G::angoloCella(1, riga, cella), figuraDi(1, riga, cella)});
         }
     }
     std::vector<std::pair<QPointF, QImage>> trovate;
@@ -177,11 +164,11 @@ TEST(CelleDellaPagina, Cella11DellaRiga2NeiDueRiquadri)
         if (o.tipo != Tipo::Immagine)
             continue;
         if (o.figura == sinistra) {
-            EXPECT_EQ(QPointF(o.x1, o.y1), QPointF(1630, 7600));
+            EXPECT_EQ(QPointF(o.x1, o.y1), G::angoloCella(0, 1, 11));
             ++viste;
         }
         if (o.figura == destra) {
-            EXPECT_EQ(QPointF(o.x1, o.y1), QPointF(7630, 7600));
+            EXPECT_EQ(QPointF(o.x1, o.y1), G::angoloCella(1, 1, 11));
             ++viste;
         }
     }
@@ -193,7 +180,7 @@ TEST(CelleDellaPagina, IlDisegnoNonStampaIRiquadriDestri)
     const auto ops = disegna(contenuto(OrdinePagina::SoloSinistra));
     for (const auto &o : ops) {
         if (o.tipo == Tipo::Immagine) {
-            EXPECT_LT(o.x1, 5500);
+            EXPECT_LT(o.x1, G::sinistri[0] + G::larghezza);
         }
     }
 }

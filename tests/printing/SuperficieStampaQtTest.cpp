@@ -1,4 +1,5 @@
 #include "PaginaDiProva.h"
+#include "support/GeometriaPagina.h"
 #include "support/StrumentiPdf.h"
 #include "VerificaPagina.h"
 #include "platform/SuperficieStampaQt.h"
@@ -71,7 +72,8 @@ TEST(PaginaSuCartaPiuPiccola, EntraTuttaInScala)
     const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                              QMarginsF(margineMm, margineMm, margineMm, margineMm), QPageLayout::Millimeter);
     const QSizeF area = letter.paintRect(QPageLayout::Inch).size() * 1440;
-    const QSizeF disegno(11000, 15600); // right edge of the right boxes, bottom of the last row
+    namespace G = GeometriaPagina;
+    const QSizeF disegno(G::sinistri[1] + G::larghezza, G::fondo);
     ASSERT_LT(area.height(), disegno.height()) << "at full size the last row would be cut off";
     const double f = std::min(area.width() / disegno.width(), area.height() / disegno.height());
 
@@ -87,11 +89,12 @@ TEST(PaginaSuCartaPiuPiccola, EntraTuttaInScala)
     const QImage immagine = StrumentiPdf::pagina(pdf);
     ASSERT_FALSE(immagine.isNull());
     const double m = twipsDaMm(margineMm);
-    for (const double x : {3000.0, 8500.0}) {
+    for (const double l : G::sinistri) {
         // Top of the first row and bottom of the last, where the scaled page puts them.
-        EXPECT_TRUE(StrumentiPdf::scuro(immagine, m + x * f, m + 2000 * f)) << x;
-        EXPECT_TRUE(StrumentiPdf::scuro(immagine, m + x * f, m + 15600 * f)) << x;
-        EXPECT_FALSE(StrumentiPdf::scuro(immagine, m + x * f, m + 15600 * f + 60)) << x;
+        const double x = l + G::larghezza / 2;
+        EXPECT_TRUE(StrumentiPdf::scuro(immagine, m + x * f, m + G::alti[0] * f)) << x;
+        EXPECT_TRUE(StrumentiPdf::scuro(immagine, m + x * f, m + G::fondo * f)) << x;
+        EXPECT_FALSE(StrumentiPdf::scuro(immagine, m + x * f, m + G::fondo * f + 60)) << x;
     }
     EXPECT_EQ(StrumentiPdf::figure(pdf), 120);
 }

@@ -1,6 +1,7 @@
 #include "VerificaPagina.h"
 
 #include "PaginaDiProva.h"
+#include "support/GeometriaPagina.h"
 #include "support/StrumentiPdf.h"
 #include "support/VerificaCornice.h"
 
@@ -22,12 +23,12 @@ void verificaPaginaStampata(const QString &pdf, const ContenutoPagina &pagina, i
     };
 
     const bool destra = pagina.ordine == OrdinePagina::SinistraEDestra;
-    for (double t : {2000.0, 5500.0, 9000.0, 12500.0}) {
-        for (double l : {500.0, 6000.0}) {
+    for (int riga = 0; riga < 4; ++riga) {
+        for (int lato = 0; lato < 2; ++lato) {
             for (int k = 0; k < 15; ++k) {
-                const double x = (l == 500.0 ? 830 : 6830) + 800 * (k % 5);
-                const double y = t + 200 + 950 * (k / 5);
-                const bool atteso = k < pieni && (l == 500.0 || destra);
+                const QPointF angolo = GeometriaPagina::angoloCella(lato, riga, k);
+                const double x = angolo.x(), y = angolo.y();
+                const bool atteso = k < pieni && (lato == 0 || destra);
                 const QColor dentro = colore(x + 150, y + 150);
                 const bool rossa = dentro.red() > 150 && dentro.green() < 100;
                 EXPECT_EQ(rossa, atteso) << "cella " << k << " a " << x << "," << y;

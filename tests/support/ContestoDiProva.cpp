@@ -3,18 +3,14 @@
 #include "platform/InSottofondo.h"
 
 ContestoDiProva::ContestoDiProva(QStringList elenco, QString predefinita)
+    : ContestoFinto(std::move(elenco), std::move(predefinita))
+    , dialogo(std::make_unique<DialogoStampante>(*contesto))
 {
-    stampanti.elenco = std::move(elenco);
-    stampanti.predefinitaDiSistema = std::move(predefinita);
-    contesto = std::make_unique<Contesto>(orologio, casuale, avvisi, stampanti, esercizio);
-    contesto->impostaSceltaFile(sceltaFile);
-    dialogo = std::make_unique<DialogoStampante>(*contesto);
-    // What the program reads on a worker at start-up, read here at once.
-    contesto->stampantePredefinitaLetta(stampanti.predefinita());
 }
 
 ContestoDiProva::~ContestoDiProva()
 {
-    // Work a test left on a worker still uses these fakes.
+    // The dialog goes before the fakes it reads, and work a test left on a worker may still
+    // answer it.
     InSottofondo::attendiTutti();
 }

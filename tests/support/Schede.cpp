@@ -293,6 +293,30 @@ void scegli(FrmStampante &dialogo, int indice)
     attendiRisposte(dialogo);
 }
 
+::testing::AssertionResult grigliaCinquePerTre(const std::function<const QWidget *(int)> &slot, int base)
+{
+    const QWidget *cornice = slot(base)->parentWidget();
+    for (int k = 0; k < 15; ++k) {
+        const QWidget *casella = slot(base + k);
+        auto fuori = [&](const char *come) {
+            return ::testing::AssertionFailure() << "slot " << base + k << " " << come;
+        };
+        if (casella->parentWidget() != cornice)
+            return fuori("is in another frame");
+        if (!cornice->rect().contains(casella->geometry()))
+            return fuori("reaches out of its frame");
+        if (casella->x() != slot(base + k % 5)->x())
+            return fuori("is out of its column");
+        if (casella->y() != slot(base + k / 5 * 5)->y())
+            return fuori("is out of its row");
+        if (k % 5 > 0 && casella->x() <= slot(base + k - 1)->x())
+            return fuori("is not right of the one before");
+        if (k >= 5 && casella->y() <= slot(base + k - 5)->y())
+            return fuori("is not below the one above");
+    }
+    return ::testing::AssertionSuccess();
+}
+
 void accodaInsieme(GeneratoreFinto &g, int figura, int base, const std::vector<int> &slot)
 {
     g.accodaIntero(figura, 12, 1);

@@ -87,6 +87,10 @@ void premiEsci(ModuloScheda &modulo);
 CasellaFigura *casella(const ModuloScheda &modulo, int esercizio, ModelloScheda::Insieme insieme,
                        int cella);
 
+// The fifteen preview slots from `base`, as `slot(i)` gives slot i, form a grid in their frame:
+// slot base + k in column k mod 5 and row k div 5, left to right and top to bottom.
+::testing::AssertionResult grigliaCinquePerTre(const std::function<const QWidget *(int)> &slot, int base);
+
 // Clicks the entry with this caption on the form's menu bar with the mouse; false when the menu
 // bar has no such entry.
 bool premiVoce(ModuloScheda &modulo, const QString &testo);

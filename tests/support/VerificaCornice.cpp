@@ -1,5 +1,6 @@
 #include "support/VerificaCornice.h"
 
+#include "support/GeometriaPagina.h"
 #include "support/StrumentiPdf.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <algorithm>
 
 using namespace StrumentiPdf;
+namespace G = GeometriaPagina;
 
 namespace VerificaCornice {
 
@@ -15,7 +17,7 @@ void intestazione(const QString &pdf, const QString &istruzione, double mx, doub
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(pagine(pdf), 1);
 
-    // Two lines of text, the name line at 14 points left at x = 1000, y = 1000.
+    // Two lines of text, the name line in the larger type.
     const QStringList righe = testo(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GE(righe.size(), 2);
     EXPECT_EQ(righe[0].trimmed(), QStringLiteral("Nome e Cognome"));
@@ -24,15 +26,15 @@ void intestazione(const QString &pdf, const QString &istruzione, double mx, doub
     ASSERT_GE(parole.size(), 4);
     const QRectF nome = parole[0].riquadro;
     EXPECT_EQ(parole[0].testo, QStringLiteral("Nome"));
-    EXPECT_NEAR(nome.left(), (mx + 1000) / 20, 1.5);
-    EXPECT_GE(nome.top(), (my + 1000) / 20 - 1);
-    EXPECT_LE(nome.bottom(), (my + 1500) / 20 + 1);
+    EXPECT_NEAR(nome.left(), (mx + G::nome.x()) / 20, 1.5);
+    EXPECT_GE(nome.top(), (my + G::nome.y()) / 20 - 1);
+    EXPECT_LE(nome.bottom(), (my + G::istruzione.y()) / 20 + 1);
     const auto riga2 = std::find_if(parole.begin(), parole.end(), [](const auto &p) {
         return p.testo == QStringLiteral("Nel");
     });
     ASSERT_NE(riga2, parole.end());
-    EXPECT_NEAR(riga2->riquadro.left(), (mx + 1000) / 20, 1.5);
-    EXPECT_GE(riga2->riquadro.top(), (my + 1500) / 20 - 1);
+    EXPECT_NEAR(riga2->riquadro.left(), (mx + G::istruzione.x()) / 20, 1.5);
+    EXPECT_GE(riga2->riquadro.top(), (my + G::istruzione.y()) / 20 - 1);
     EXPECT_LT(riga2->riquadro.height(), nome.height()); // 12 points against 14
 }
 
@@ -40,17 +42,17 @@ void riquadri(const QImage &immagine, double mx, double my)
 {
     ASSERT_FALSE(immagine.isNull());
     auto segnato = [&](double x, double y) { return scuro(immagine, mx + x, my + y); };
-    for (double t : {2000.0, 5500.0, 9000.0, 12500.0}) {
-        for (double l : {500.0, 6000.0}) {
-            const double r = l + 5000;
-            const double b = t + 3100;
+    for (double t : G::alti) {
+        for (double l : G::sinistri) {
+            const double r = l + G::larghezza;
+            const double b = t + G::altezza;
             EXPECT_TRUE(segnato((l + r) / 2, t)) << "lato alto " << l << "," << t;
             EXPECT_TRUE(segnato(l, (t + b) / 2)) << "lato sinistro " << l << "," << t;
             EXPECT_TRUE(segnato(r, (t + b) / 2)) << "lato destro " << l << "," << t;
             EXPECT_TRUE(segnato((l + r) / 2, b)) << "lato basso " << l << "," << t;
             // Between the boxes, and between the rows, the paper stays white.
-            EXPECT_FALSE(segnato(5750, (t + b) / 2));
-            EXPECT_FALSE(segnato((l + r) / 2, t - 200));
+            EXPECT_FALSE(segnato((G::sinistri[0] + G::larghezza + G::sinistri[1]) / 2, (t + b) / 2));
+            EXPECT_FALSE(segnato((l + r) / 2, t - G::margineY));
         }
     }
 }

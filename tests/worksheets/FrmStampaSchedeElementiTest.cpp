@@ -143,20 +143,8 @@ TEST_P(ModuloElementi, SlotsFormAFiveByThreeGrid)
     modulo->resize(1100, 900);
     QCoreApplication::processEvents();
     for (auto array : {&FrmStampaSchedeElementi::Image1, &FrmStampaSchedeElementi::Image2}) {
-        for (int i = 0; i < FrmStampaSchedeElementi::numeroCaselle; ++i) {
-            const int base = i / 15 * 15;
-            const int s = i % 15;
-            const QWidget *casella = ((*modulo).*array)(i);
-            EXPECT_EQ(casella->x(), ((*modulo).*array)(base + s % 5)->x()) << i;
-            EXPECT_EQ(casella->y(), ((*modulo).*array)(base + s / 5 * 5)->y()) << i;
-            EXPECT_TRUE(casella->parentWidget()->rect().contains(casella->geometry())) << i;
-            if (s % 5 > 0) {
-                EXPECT_GT(casella->x(), ((*modulo).*array)(i - 1)->x()) << i;
-            }
-            if (s >= 5) {
-                EXPECT_GT(casella->y(), ((*modulo).*array)(i - 5)->y()) << i;
-            }
-        }
+        for (int base = 0; base < FrmStampaSchedeElementi::numeroCaselle; base += 15)
+            EXPECT_TRUE(Schede::grigliaCinquePerTre([&](int i) { return ((*modulo).*array)(i); }, base));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "worksheets/PaginaScheda.h"
 #include "support/ContestoDiProva.h"
+#include "support/GeometriaPagina.h"
+#include "support/OperazioniRegistrate.h"
 #include "support/Schede.h"
 #include "comune/Galleria.h"
 #include "worksheets/CasellaFigura.h"
@@ -15,7 +17,7 @@
 #include <memory>
 
 // The page each worksheet kind prints when its "STAMPA" button is pressed, as recorded by the
-// test's printers: every operation in order, against the page's numbers and the form's slots.
+// test's printers: every operation in order, against the page routine's drawing of the model.
 namespace {
 
 using Schede::Tipo;
@@ -69,6 +71,19 @@ protected:
         return a;
     }
 
+    // The printers took one document, whole: not withdrawn and ended once, with no message.
+    ::testing::AssertionResult unDocumentoIntero() const
+    {
+        if (!prova.avvisi.messaggi.isEmpty())
+            return ::testing::AssertionFailure() << prova.avvisi.messaggi.join(u'|').toStdString();
+        if (prova.stampanti.documenti.size() != 1)
+            return ::testing::AssertionFailure() << prova.stampanti.documenti.size() << " documents";
+        const SuperficieRegistrata &d = *prova.stampanti.documenti[0].superficie;
+        if (d.annullato() || d.conta(TipoOp::Fine) != 1)
+            return ::testing::AssertionFailure() << "withdrawn or not ended once";
+        return ::testing::AssertionSuccess();
+    }
+
     const std::vector<Op> &documento(std::size_t i) const
     {
         return prova.stampanti.documenti.at(i).superficie->operazioni();
@@ -78,81 +93,19 @@ protected:
     std::unique_ptr<ModuloScheda> modulo;
 };
 
-// The operations of the whole page as the numbers have them: the heading, the line width, then
-// row by row the boxes and the model's pictures in the kind's order, then the end of the document.
-std::vector<Op> paginaAttesa(const ModelloScheda &modello, const Galleria &galleria, Tipo tipo)
+// The page the form should print: the page routine's drawing of what the form's model holds.
+// Where each thing stands is the page routine's rule and what each cell holds the model's;
+// here, that the form prints just that page.
+std::vector<Op> paginaAttesa(const ModelloScheda &modello, const Galleria &galleria)
 {
-    auto posizione = [](double x, double y) { return Op{.tipo = TipoOp::Posizione, .x1 = x, .y1 = y}; };
-    auto carattere = [](double p) { return Op{.tipo = TipoOp::Carattere, .valore = p}; };
-    auto riga = [](const char *t) { return Op{.tipo = TipoOp::Riga, .testo = QString::fromUtf8(t)}; };
-    std::vector<Op> ops{posizione(1000, 1000), carattere(14), riga("Nome e Cognome   "),
-                        posizione(1000, 1500), carattere(12), riga(testi(tipo).istruzione),
-                        Op{.tipo = TipoOp::Spessore, .valore = 3}};
-    for (int r = 0; r < 4; ++r) {
-        const double t = 2000 + 3500 * r;
-        auto riquadro = [&](double l) {
-            const double d = l + 5000, b = t + 3100;
-            for (const QLineF &lato : {QLineF(l, t, d, t), QLineF(l, t, l, b), QLineF(d, t, d, b),
-                                       QLineF(l, b, d, b)})
-                ops.push_back(Op{.tipo = TipoOp::Linea, .x1 = lato.x1(), .y1 = lato.y1(), .x2 = lato.x2(), .y2 = lato.y2()});
-        };
-        auto figure = [&](bool destra) {
-            for (int k = 0; k < 15; ++k) {
-                Op op{.tipo = TipoOp::Immagine, .x1 = (destra ? 6830.0 : 830.0) + 800 * (k % 5),
-                      .y1 = t + 200 + 950 * (k / 5)};
-                const int indice = modello.figura(
-                    r + 1, destra ? ModelloScheda::Insieme::Secondo : ModelloScheda::Insieme::Primo, k);
-                EXPECT_NE(indice, ModelloScheda::nessunaFigura) << r << "/" << destra << "/" << k;
-                // The sharpest copy, in the natural picture's box.
-                op.figura = galleria.perStampa(indice);
-                const QSize naturale = galleria.Image3(indice).size();
-                EXPECT_EQ(op.figura.size(), naturale * 3) << r << "/" << destra << "/" << k;
-                EXPECT_EQ(op.figura.deviceIndependentSize(), QSizeF(naturale));
-                ops.push_back(op);
-            }
-        };
-        riquadro(500);
-        if (testi(tipo).dueRiquadri) {
-            figure(false);
-            riquadro(6000);
-            figure(true);
-        } else {
-            riquadro(6000);
-            figure(false);
-        }
-    }
-    ops.push_back(Op{.tipo = TipoOp::Fine});
-    return ops;
+    SuperficieRegistrata attesa;
+    const ContenutoPagina contenuto = modello.contenutoPagina(galleria);
+    EXPECT_TRUE(PaginaScheda::intestazione(attesa, contenuto.istruzione));
+    EXPECT_TRUE(PaginaScheda::corpo(attesa, contenuto));
+    return attesa.operazioni();
 }
 
-std::string descrivi(const Op &op)
-{
-    return QStringLiteral("tipo %1 (%2, %3)-(%4, %5) valore %6 \"%7\"")
-        .arg(static_cast<int>(op.tipo))
-        .arg(op.x1)
-        .arg(op.y1)
-        .arg(op.x2)
-        .arg(op.y2)
-        .arg(op.valore)
-        .arg(op.testo)
-        .toStdString();
-}
-
-void confronta(const std::vector<Op> &ops, const std::vector<Op> &attese)
-{
-    ASSERT_EQ(ops.size(), attese.size());
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        const Op &o = ops[i];
-        const Op &a = attese[i];
-        const bool uguale = o.tipo == a.tipo && o.x1 == a.x1 && o.y1 == a.y1 && o.x2 == a.x2
-            && o.y2 == a.y2 && o.valore == a.valore && o.testo == a.testo && o.figura == a.figura
-            && o.figura.devicePixelRatio() == a.figura.devicePixelRatio();
-        EXPECT_TRUE(uguale) << "operazione " << i << ": " << descrivi(o) << " invece di "
-                            << descrivi(a);
-    }
-}
-
-TEST_P(PaginaRegistrata, StampaPrintsOnePageThatFollowsTheNumbers)
+TEST_P(PaginaRegistrata, StampaPrintsTheModelsPageOnTheCurrentPrinter)
 {
     completa();
     // The half on screen plays no part.
@@ -160,16 +113,12 @@ TEST_P(PaginaRegistrata, StampaPrintsOnePageThatFollowsTheNumbers)
                       Qt::LeftButton);
     premi(QStringLiteral("STAMPA"));
 
-    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
-    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    ASSERT_TRUE(unDocumentoIntero());
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
     const SuperficieRegistrata &pagina = *prova.stampanti.documenti[0].superficie;
-    EXPECT_FALSE(pagina.annullato());
     EXPECT_EQ(pagina.conta(TipoOp::Linea), 32);
     EXPECT_EQ(pagina.conta(TipoOp::Immagine), testi(GetParam()).dueRiquadri ? 120 : 60);
-    EXPECT_EQ(pagina.conta(TipoOp::Fine), 1);
-    confronta(pagina.operazioni(),
-              paginaAttesa(modulo->modello(), (*prova).galleria(), GetParam()));
+    confrontaOperazioni(pagina.operazioni(), paginaAttesa(modulo->modello(), (*prova).galleria()));
 }
 
 TEST_P(PaginaRegistrata, TwoPressesGiveTheSamePageAndLeaveTheFormAsItWas)
@@ -183,7 +132,7 @@ TEST_P(PaginaRegistrata, TwoPressesGiveTheSamePageAndLeaveTheFormAsItWas)
     premi(QStringLiteral("STAMPA"));
 
     ASSERT_EQ(prova.stampanti.documenti.size(), 2u);
-    confronta(documento(1), documento(0));
+    confrontaOperazioni(documento(1), documento(0));
     EXPECT_TRUE(aspetto() == prima);
     EXPECT_EQ(prova.casuale.estrazioni(), estrazioni);
     EXPECT_EQ(prova.casuale.semine(), semine);
@@ -206,7 +155,7 @@ TEST_P(PaginaRegistrata, ThePrinterMenuOpensTheDialogAndItsChoiceTakesTheNextPag
     ASSERT_EQ(prova.stampanti.documenti.size(), 2u);
     EXPECT_EQ(prova.stampanti.documenti[0].stampante, QStringLiteral("B"));
     EXPECT_EQ(prova.stampanti.documenti[1].stampante, QStringLiteral("C"));
-    confronta(documento(1), documento(0));
+    confrontaOperazioni(documento(1), documento(0));
 }
 
 TEST_P(PaginaRegistrata, ClosingThePrinterDialogWithoutAChoiceKeepsThePrinter)
@@ -255,11 +204,8 @@ TEST_P(PaginaRegistrata, AClassSetIsOneDocumentOfDifferentMarkedPagesByTheKindsR
     EXPECT_TRUE(prova.stampanti.documenti.empty());
 
     ASSERT_TRUE(Schede::serieDalMenu(*modulo, 5, QStringLiteral("Stampa")));
-    EXPECT_TRUE(prova.avvisi.messaggi.isEmpty()) << prova.avvisi.messaggi.join(u'|').toStdString();
-    ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
+    ASSERT_TRUE(unDocumentoIntero());
     const SuperficieRegistrata &documento = *prova.stampanti.documenti[0].superficie;
-    EXPECT_FALSE(documento.annullato());
-    EXPECT_EQ(documento.conta(TipoOp::Fine), 1);
     EXPECT_TRUE(aspetto() == prima);
 
     const auto pagine = pagineSerie(documento.operazioni(), (*prova).galleria());
@@ -269,7 +215,7 @@ TEST_P(PaginaRegistrata, AClassSetIsOneDocumentOfDifferentMarkedPagesByTheKindsR
         const PaginaSerie &p = pagine[i];
         EXPECT_EQ(p.linee, 32);
         EXPECT_EQ(p.segno, QStringLiteral("Scheda %1 di 5").arg(i + 1));
-        EXPECT_GT(p.ySegno, 15600) << "the mark stands below the last row";
+        EXPECT_GT(p.ySegno, GeometriaPagina::fondo) << "the mark stands below the last row";
         EXPECT_EQ(std::count_if(pagine.begin(), pagine.end(), [&p](const auto &q) { return q.figure == p.figure; }), 1);
         ASSERT_EQ(p.figure.size(), static_cast<std::size_t>(60 * lati));
         // Each row as the kind's "VISUALIZZA" press makes it: left box, then right box.
@@ -340,19 +286,18 @@ TEST_P(RigaDueElementi, Cell11OfRowTwoPrintsTheModelsCellInBothBoxes)
     premi(QStringLiteral("STAMPA"));
     ASSERT_EQ(prova.stampanti.documenti.size(), 1u);
 
-    auto figureA = [&](double x, double y) {
+    auto figureA = [&](QPointF angolo) {
         std::vector<QImage> trovate;
         for (const Op &op : documento(0))
-            if (op.tipo == TipoOp::Immagine && op.x1 == x && op.y1 == y)
+            if (op.tipo == TipoOp::Immagine && QPointF(op.x1, op.y1) == angolo)
                 trovate.push_back(op.figura);
         return trovate;
     };
-    EXPECT_EQ(figureA(1630, 7600), std::vector<QImage>{elemento});
-    EXPECT_EQ(figureA(7630, 7600), std::vector<QImage>{bianca});
+    EXPECT_EQ(figureA(GeometriaPagina::angoloCella(0, 1, 11)), std::vector<QImage>{elemento});
+    EXPECT_EQ(figureA(GeometriaPagina::angoloCella(1, 1, 11)), std::vector<QImage>{bianca});
     // m = 8: the whole top row and the first three cells of the middle row of the right box.
     for (int k = 0; k < 15; ++k)
-        EXPECT_EQ(figureA(PaginaScheda::angoloCella(PaginaScheda::Lato::Destro, 1, k).x(),
-                          PaginaScheda::angoloCella(PaginaScheda::Lato::Destro, 1, k).y()),
+        EXPECT_EQ(figureA(GeometriaPagina::angoloCella(1, 1, k)),
                   std::vector<QImage>{k < 8 ? elemento : bianca})
             << "cella " << k;
 }

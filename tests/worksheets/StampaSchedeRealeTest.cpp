@@ -1,5 +1,5 @@
-#include "worksheets/PaginaScheda.h"
 #include "support/DifferenzaImmagini.h"
+#include "support/GeometriaPagina.h"
 #include "support/CupsPrivato.h"
 #include "support/LavoriNuovi.h"
 #include "support/ProgrammaVero.h"
@@ -95,6 +95,14 @@ protected:
             premi(QString::fromUtf8(testi(GetParam()).pulsanteInsieme).arg(s));
     }
 
+    // The PDF the queue wrote for the run's job, once it is there; the run showed no message.
+    QString pdfDelLavoro() const
+    {
+        EXPECT_TRUE(programma->avvisi.messaggi.isEmpty())
+            << programma->avvisi.messaggi.join(u'|').toStdString();
+        return cups->attendiPdf(programma->stampanti.titoloLavoro());
+    }
+
     // Jobs each queue finished since the test began.
     int nuovi(const char *coda) { return lavori->su(QString::fromLatin1(coda)); }
 
@@ -113,8 +121,7 @@ protected:
         for (int r = 0; r < 4; ++r) {
             for (bool destra : {false, true}) {
                 for (int k = 0; k < 15; ++k) {
-                    const QPointF angolo = PaginaScheda::angoloCella(
-                        destra ? PaginaScheda::Lato::Destro : PaginaScheda::Lato::Sinistro, r, k);
+                    const QPointF angolo = GeometriaPagina::angoloCella(destra ? 1 : 0, r, k);
                     const int indice = modulo->modello().figura(
                         r + 1, destra ? ModelloScheda::Insieme::Secondo : ModelloScheda::Insieme::Primo, k);
                     risultato.push_back(
@@ -135,9 +142,7 @@ TEST_P(StampaVera, StampaPrintsThePicturesOfTheModelInTheirCells)
 {
     completa();
     premi(QStringLiteral("STAMPA"));
-    EXPECT_TRUE(programma->avvisi.messaggi.isEmpty())
-        << programma->avvisi.messaggi.join(u'|').toStdString();
-    const QString pdf = cups->attendiPdf(programma->stampanti.titoloLavoro());
+    const QString pdf = pdfDelLavoro();
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(nuovi("A"), 1);
     EXPECT_EQ(nuovi("B"), 0);
@@ -242,8 +247,7 @@ TEST_P(StampaVera, TheMenuChoiceSendsTheNextPageToThatQueue)
                                        [](FrmStampante &d) { Schede::scegli(d, 1); }));
     EXPECT_EQ(programma->contesto.stampanteCorrente(), QStringLiteral("B"));
     premi(QStringLiteral("STAMPA"));
-    EXPECT_TRUE(programma->avvisi.messaggi.isEmpty());
-    const QString pdf = cups->attendiPdf(programma->stampanti.titoloLavoro());
+    const QString pdf = pdfDelLavoro();
     VerificaCornice::intestazione(pdf, QString::fromUtf8(testi(GetParam()).istruzione));
     EXPECT_EQ(nuovi("B"), 1);
     EXPECT_EQ(nuovi("A"), 0);
@@ -252,9 +256,7 @@ TEST_P(StampaVera, TheMenuChoiceSendsTheNextPageToThatQueue)
 TEST_P(StampaVera, AClassSetIsOneJobOfAllItsPages)
 {
     ASSERT_TRUE(Schede::serieDalMenu(*modulo, 3, QStringLiteral("Stampa")));
-    EXPECT_TRUE(programma->avvisi.messaggi.isEmpty())
-        << programma->avvisi.messaggi.join(u'|').toStdString();
-    const QString pdf = cups->attendiPdf(programma->stampanti.titoloLavoro());
+    const QString pdf = pdfDelLavoro();
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(nuovi("A"), 1);
     EXPECT_EQ(StrumentiPdf::pagine(pdf), 3);
