@@ -1,12 +1,26 @@
 #include "platform/Interruzione.h"
 
+#include "platform/Orologio.h"
+
 namespace {
 thread_local const Interruzione *attivaNelThread = nullptr;
-}
+const Orologio orologioDelSistema;
+} // namespace
 
 Interruzione::Interruzione(std::chrono::milliseconds tempoConcesso)
-    : m_scadenza(std::chrono::steady_clock::now() + tempoConcesso)
+    : Interruzione(tempoConcesso, orologioDelSistema)
 {
+}
+
+Interruzione::Interruzione(std::chrono::milliseconds tempoConcesso, const Orologio &orologio)
+    : m_orologio(orologio)
+    , m_scadenza(orologio.istante() + tempoConcesso)
+{
+}
+
+bool Interruzione::scaduta() const
+{
+    return m_orologio.istante() >= m_scadenza;
 }
 
 const Interruzione *Interruzione::attiva()

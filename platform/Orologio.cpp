@@ -12,3 +12,8 @@ QDate Orologio::oggi() const
 {
     return QDate::currentDate();
 }
+
+std::chrono::steady_clock::time_point Orologio::istante() const
+{
+    return std::chrono::steady_clock::now();
+}

@@ -1,17 +1,17 @@
 #include "platform/Voce.h"
 
 #include "platform/MotoreVoce.h"
+#include "platform/Sveglia.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
-#include <QTimer>
 
 namespace {
 
 // A speech service that has not answered by then is taken as not there.
-constexpr int attesaMotoreMs = 10000;
+constexpr std::chrono::seconds attesaMotore{10};
 
 // The module's file, as the build and the installation name it.
 const QString fileModulo = QStringLiteral("libtandorino_voce.so");
@@ -25,10 +25,11 @@ QStringList cartelleDelProgramma()
 
 } // namespace
 
-Voce::Voce(QString motore, QStringList cartelle, QObject *parent)
+Voce::Voce(QString motore, QStringList cartelle, std::unique_ptr<Sveglia> attesa, QObject *parent)
     : QObject(parent)
     , m_nomeMotore(std::move(motore))
     , m_cartelle(cartelle.isEmpty() ? cartelleDelProgramma() : std::move(cartelle))
+    , m_attesa(attesa ? std::move(attesa) : std::make_unique<Sveglia>())
 {
 }
 
@@ -86,19 +87,15 @@ void Voce::carica()
                            .arg(m_caricatore->errorString()));
         return;
     }
-    auto *attesa = new QTimer(this);
-    attesa->setSingleShot(true);
-    connect(attesa, &QTimer::timeout, this,
-            [this] {
+    m_attesa->punta(attesaMotore, [this] {
         nonDisponibile(tr("Il servizio di sintesi vocale non risponde. Chiudere e riaprire Tandorino; "
                           "se non basta, riavviare il computer."));
     });
-    attesa->start(attesaMotoreMs);
-    m_motore->avvia(m_nomeMotore, this, [this, attesa](const QString &motivo) {
+    m_motore->avvia(m_nomeMotore, this, [this](const QString &motivo) {
         // A late answer from a service already given up on changes nothing.
-        if (!attesa->isActive() && !disponibile())
+        if (!m_attesa->puntata() && !disponibile())
             return;
-        attesa->stop();
+        m_attesa->ferma();
         if (!motivo.isEmpty())
             nonDisponibile(motivo);
     });

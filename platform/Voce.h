@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/Sveglia.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class MotoreVoce;
 class QPluginLoader;
@@ -19,7 +22,9 @@ class Voce : public QObject
 public:
     // `motore`: the speech engine to use, empty for the system's own. `cartelle`: where to look
     // for the module, by default beside the program and in the installed program's library folder.
-    explicit Voce(QString motore = QString(), QStringList cartelle = {}, QObject *parent = nullptr);
+    // `attesa`: what times the engine's first answer, by default a real timer.
+    explicit Voce(QString motore = QString(), QStringList cartelle = {},
+                  std::unique_ptr<Sveglia> attesa = nullptr, QObject *parent = nullptr);
     ~Voce() override;
 
     // The user wants it on.
@@ -49,6 +54,7 @@ private:
     QStringList m_cartelle;
     bool m_accesa = false;
     QString m_motivo;
+    std::unique_ptr<Sveglia> m_attesa;
     QPluginLoader *m_caricatore = nullptr;
     MotoreVoce *m_motore = nullptr;
 };

@@ -283,7 +283,7 @@ void ModuloScheda::inSottofondo(const QString &attesa, std::chrono::seconds limi
 {
     // Every exchange with the printers, and every page drawn, happens on a worker; the form
     // only waits, painted.
-    m_interruzione = std::make_shared<Interruzione>(limite);
+    m_interruzione = std::make_shared<Interruzione>(limite, m_contesto.orologio());
     m_stampaInCorso = new StampaInCorso(this, m_interruzione, attesa);
     StampaInCorso *corsa = m_stampaInCorso;
     connect(corsa, &StampaInCorso::annullata, this,

@@ -4,6 +4,8 @@
 #include "support/ServerDiProva.h"
 #include "support/StrumentiPdf.h"
 #include "support/VerificaCornice.h"
+#include "platform/StampantiSistema.h"
+#include "platform/SuperficieStampa.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/ModuloScheda.h"
 
@@ -12,7 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMap>
-#include <QThread>
+#include <QTest>
 
 #include <functional>
 #include <string>
@@ -185,7 +187,15 @@ TEST_F(StampanteDelMaestro, LaCodaInPausaTieneLaPaginaFinoAllaRipresa)
     EXPECT_TRUE(programma->avvisi.messaggi.isEmpty())
         << programma->avvisi.messaggi.join(u'|').toStdString();
     EXPECT_EQ(cups->codeDeiLavori(programma->titolo()), QStringList{"B"});
-    QThread::msleep(1500);
+    // A later page on a running queue comes out: the server has been through its jobs since,
+    // and has held this one.
+    StampantiSistema altra(CupsPrivato::titoloUnico());
+    {
+        const auto documento = altra.apriDocumento(QStringLiteral("A"));
+        ASSERT_TRUE(documento && documento->impostaPosizione(0, 0)
+                    && documento->stampaRiga(QStringLiteral("dopo")) && documento->fineDocumento());
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cups->pdfConTitolo(altra.titoloLavoro()) == 1; }, 60000));
     EXPECT_EQ(cups->attributiLavoro(programma->titolo(), {"job-state"}).value("job-state"),
               QStringLiteral("pending"));
     EXPECT_EQ(cups->pdfConTitolo(programma->titolo()), 0);

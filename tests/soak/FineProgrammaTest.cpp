@@ -2,9 +2,13 @@
 // control it has. The random soak ends the program too, but only where its seed leads; these
 // rows reach every pairing. The program's end is played as main plays it: the start screen
 // asks to finish, the forms closed on the way are deleted, then the start screen itself.
+// While a modal dialog is up it is all the user can reach (the start screen's close button does
+// nothing then), so the end begins by closing the dialog: with Alt+F4 as any window, otherwise
+// with its own button.
 #include "app/FrmInizio.h"
 #include "exercises/FrmOperativo.h"
 #include "support/ContestoDiProva.h"
+#include "support/Schede.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
 
@@ -12,9 +16,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <functional>
 #include <memory>
@@ -28,12 +35,41 @@ struct Scena
     const char *nome;
     // Opens what the row wants and answers the control that is to hold the focus.
     std::function<QWidget *(FrmInizio &, ContestoDiProva &)> prepara;
+    // For a modal dialog: opens it, and returns once it has closed; prepara then runs while it
+    // is up and answers one of its controls.
+    std::function<void(FrmInizio &)> apriDialogo = {};
+    // The dialog's own button that closes it.
+    std::function<QPushButton *(QWidget &)> chiudeDialogo = {};
 };
 
 void svuota()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget &dialogo()
+{
+    return *QApplication::activeModalWidget();
+}
+
+// The printer dialog, from a worksheet form's menu.
+void apriStampante(FrmInizio &inizio)
+{
+    inizio.MnuVuoto()->trigger();
+    EXPECT_TRUE(Schede::premiVoce(*inizio.schedaVuoto(),
+                                  QString::fromUtf8(Schede::testi(Schede::Tipo::Disegno).voceStampante)));
+}
+
+QPushButton *chiudeStampante(QWidget &dialogo)
+{
+    return dialogo.findChild<QPushButton *>(QStringLiteral("Command2"));
+}
+
+// The about window has one button, the one that closes it.
+QPushButton *chiudeAutore(QWidget &dialogo)
+{
+    return dialogo.findChild<QPushButton *>();
 }
 
 FrmOperativo &esercizio(FrmInizio &inizio)
@@ -74,7 +110,69 @@ const Scena scene[] = {
          i.mnuTogli()->trigger();
          return i.schedaTogli()->CmdFine();
      }},
+    {"AutoreSulPulsante", [](FrmInizio &, ContestoDiProva &) { return chiudeAutore(dialogo()); },
+     [](FrmInizio &i) { i.mnuInfo()->trigger(); }, chiudeAutore},
+    {"StampanteSullElenco", [](FrmInizio &, ContestoDiProva &) { return dialogo().findChild<QComboBox *>(); },
+     apriStampante, chiudeStampante},
+    {"StampanteSulPulsante", [](FrmInizio &, ContestoDiProva &) { return chiudeStampante(dialogo()); },
+     apriStampante, chiudeStampante},
 };
+
+// Gives `fuoco` the focus in its window, made the active one.
+void fuocoSu(QWidget *fuoco, const char *riga)
+{
+    ASSERT_NE(fuoco, nullptr) << riga;
+    QWidget *finestra = fuoco->window();
+    finestra->activateWindow();
+    QApplication::setActiveWindow(finestra);
+    fuoco->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fuoco->hasFocus(); })) << riga;
+}
+
+// Opens the row's dialog and, from within its own event loop, gives one of its controls the
+// focus, tries what the user may try past it, and closes it as `modo` does; then the window
+// manager gives the focus back to the window it was opened over.
+void apriEChiudi(const Scena &scena, Modo modo, FrmInizio &inizio, ContestoDiProva &prova, const bool &finito)
+{
+    bool chiuso = false;
+    QWidget *sotto = &inizio;
+    QTimer dentro;
+    QObject::connect(&dentro, &QTimer::timeout, &dentro, [&] {
+        QWidget *aperto = QApplication::activeModalWidget();
+        if (!aperto)
+            return;
+        dentro.stop();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowType() == Qt::Window && w != &inizio)
+                sotto = w;
+        [&] {
+            ASSERT_NO_FATAL_FAILURE(fuocoSu(scena.prepara(inizio, prova), scena.nome));
+            if (modo == Modo::ChiusuraInizio) {
+                // The window manager's close on the start screen, as its close button sends it.
+                QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+                    inizio.windowHandle());
+                QCoreApplication::processEvents();
+                EXPECT_FALSE(finito) << "the start screen closed past the dialog";
+                EXPECT_TRUE(aperto->isVisible());
+            }
+            if (modo == Modo::AltF4)
+                aperto->close();
+            else
+                QTest::mouseClick(scena.chiudeDialogo(*aperto), Qt::LeftButton);
+            chiuso = !aperto->isVisible();
+        }();
+        // Whatever failed above, the dialog goes, so that the row ends.
+        aperto->hide();
+    });
+    dentro.start(0);
+    scena.apriDialogo(inizio);
+    ASSERT_TRUE(chiuso) << scena.nome;
+    svuota();
+    if (QWidget *attiva = QApplication::activeWindow(); !attiva || !attiva->isVisible()) {
+        sotto->activateWindow();
+        QApplication::setActiveWindow(sotto);
+    }
+}
 
 class FineProgramma : public ::testing::TestWithParam<std::tuple<Modo, int>>
 {
@@ -90,13 +188,12 @@ TEST_P(FineProgramma, EveryFormGoesAndNothingRunsOnAFormBeingDestroyed)
     inizio->show();
     svuota();
 
-    QWidget *fuoco = scene[riga].prepara(*inizio, prova);
-    ASSERT_NE(fuoco, nullptr);
-    QWidget *finestra = fuoco->window();
-    finestra->activateWindow();
-    QApplication::setActiveWindow(finestra);
-    fuoco->setFocus(Qt::OtherFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fuoco->hasFocus(); })) << scene[riga].nome;
+    const Scena &scena = scene[riga];
+    if (!scena.apriDialogo) {
+        ASSERT_NO_FATAL_FAILURE(fuocoSu(scena.prepara(*inizio, prova), scena.nome));
+    } else {
+        ASSERT_NO_FATAL_FAILURE(apriEChiudi(scena, modo, *inizio, prova, finito));
+    }
 
     switch (modo) {
     case Modo::EsciSullInizio:

@@ -1,6 +1,23 @@
 #include "MotoreDiProva.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
+
+namespace {
+
+// Holds the engine's thread until the test opens the way: the file named by
+// TANDORINO_PROVA_VOCE_VIA exists. A test that never opens it fails by its own time limit; this
+// one only keeps the thread from outliving a failed test for good.
+void attendiVia()
+{
+    const QString via = qEnvironmentVariable("TANDORINO_PROVA_VOCE_VIA");
+    constexpr int pausaMs = 5;
+    QDeadlineTimer limite(std::chrono::minutes(5));
+    while (!via.isEmpty() && !QFile::exists(via) && !limite.hasExpired())
+        QThread::msleep(pausaMs);
+}
+
+} // namespace
 
 MotoreDiProva::MotoreDiProva(QObject *parent)
     : QTextToSpeechEngine(parent)
@@ -10,7 +27,14 @@ MotoreDiProva::MotoreDiProva(QObject *parent)
     if (m_modo == QLatin1String("guasto"))
         m_stato = QTextToSpeech::Error;
     else if (m_modo == QLatin1String("lento"))
-        QThread::sleep(3);
+        attendiVia();
+}
+
+MotoreDiProva::~MotoreDiProva()
+{
+    if (m_modo == QLatin1String("tenace"))
+        attendiVia();
+    registra(QStringLiteral("fine"));
 }
 
 QList<QLocale> MotoreDiProva::availableLocales() const

@@ -5,16 +5,19 @@
 #include <QVoice>
 
 // A speech engine that says nothing and writes down what it is asked: one line per call,
-// "stop" or "say <text>", in the file named by TANDORINO_PROVA_VOCE_REGISTRO. What it offers
-// is set by TANDORINO_PROVA_VOCE_MODO: "italiano" (the default) speaks Italian, "inglese" has
-// only an English voice, "guasto" finds no speech service, "lento" takes three seconds to start
-// like a speech service that is slow to answer. A sentence, once started, lasts until stopped.
+// "stop" or "say <text>", and "fine" once it is gone, in the file named by
+// TANDORINO_PROVA_VOCE_REGISTRO. What it offers is set by TANDORINO_PROVA_VOCE_MODO: "italiano"
+// (the default) speaks Italian, "inglese" has only an English voice, "guasto" finds no speech
+// service; "lento" does not start, like a speech service that does not answer, and "tenace" does
+// not let go at its end, both until the file named by TANDORINO_PROVA_VOCE_VIA exists. A
+// sentence, once started, lasts until stopped.
 class MotoreDiProva : public QTextToSpeechEngine
 {
     Q_OBJECT
 
 public:
     explicit MotoreDiProva(QObject *parent);
+    ~MotoreDiProva() override;
 
     QList<QLocale> availableLocales() const override;
     QList<QVoice> availableVoices() const override;

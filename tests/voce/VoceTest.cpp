@@ -2,10 +2,10 @@
 #include "exercises/FrmOperativo.h"
 #include "platform/Voce.h"
 #include "support/ContestoDiProva.h"
+#include "support/SvegliaFinta.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -51,24 +51,12 @@ bool mappata(const char *frammento)
     return cerca.trovata;
 }
 
-bool attendi(const std::function<bool()> &condizione, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condizione()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QTest::qWait(10);
-    }
-    return true;
-}
+// How long a speech service may take to answer before it is given up.
+constexpr std::chrono::seconds limiteMotore{10};
 
-// Lets the engine's thread finish what it was asked.
-void assesta()
-{
-    QTest::qWait(300);
-}
+// Said by the test itself: once the engine has said it, it has dealt with every sentence asked
+// before.
+const QString segnale = QStringLiteral("(segnale della prova)");
 
 void clic(QWidget *controllo)
 {
@@ -88,8 +76,12 @@ public:
         ASSERT_TRUE(cartellaRegistro.isValid());
         registro = cartellaRegistro.filePath(QStringLiteral("detto.txt"));
         qputenv("TANDORINO_PROVA_VOCE_REGISTRO", registro.toUtf8());
+        via = cartellaRegistro.filePath(QStringLiteral("via"));
+        qputenv("TANDORINO_PROVA_VOCE_VIA", via.toUtf8());
         inizio.reset();
-        voce = std::make_unique<Voce>(motore, cartelle);
+        auto finta = std::make_unique<SvegliaFinta>();
+        sveglia = finta.get();
+        voce = std::make_unique<Voce>(motore, cartelle, std::move(finta));
         prova.contesto->impostaVoce(*voce);
         inizio = std::make_unique<FrmInizio>(*prova, *prova.dialogo);
         inizio->show();
@@ -97,12 +89,38 @@ public:
 
     void TearDown() override
     {
+        apriVia();
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->isVisible() && w != inizio.get())
                 w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         inizio.reset();
         qunsetenv("TANDORINO_PROVA_VOCE_MODO");
+    }
+
+    // Lets an engine held by the test go on.
+    void apriVia() const
+    {
+        QFile file(via);
+        if (!file.exists()) {
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+    }
+
+    // Waits until the engine has said everything asked of it so far.
+    void assesta()
+    {
+        voce->dici(segnale);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return detti().value(detti().size() - 1) == inItaliano(segnale); }));
+    }
+
+    // Ends the run as the program does, and waits until the engine is gone: whatever it was asked
+    // before has been done by then.
+    void finisci()
+    {
+        inizio.reset();
+        voce.reset();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return righe().contains(QStringLiteral("fine")); }));
     }
 
     QAction *leggi() const
@@ -145,6 +163,8 @@ public:
     ContestoDiProva prova;
     QTemporaryDir cartellaRegistro;
     QString registro;
+    QString via;
+    SvegliaFinta *sveglia = nullptr;
     std::unique_ptr<Voce> voce;
     std::unique_ptr<FrmInizio> inizio;
 };
@@ -178,8 +198,8 @@ TEST_P(MomentiProva, LaFraseArrivaConLAzione)
     assesta();
     const int prima = static_cast<int>(detti().size());
     m.azione(*this);
-    ASSERT_TRUE(attendi([&] { return detti().size() > prima; })) << "nothing said";
-    assesta();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return detti().size() > prima; })) << "nothing said";
+    finisci();
     EXPECT_EQ(detti().mid(prima), QStringList{inItaliano(m.detto)});
 }
 
@@ -249,7 +269,6 @@ TEST_F(VoceProva, SpentaNonCaricaNienteENonDiceNiente)
     inizio->MnuVuoto()->trigger();
     inizio->mnuAggiungi()->trigger();
     inizio->mnuTogli()->trigger();
-    assesta();
 
     EXPECT_FALSE(voce->moduloCaricato());
     EXPECT_FALSE(mappata("libtandorino_voce"));
@@ -265,39 +284,85 @@ TEST_F(VoceProva, ClicVelociLascianoSoloLUltimaFrase)
         for (int tipo = 0; tipo < 3; ++tipo)
             modo(tipo);
     modo(1);
-    ASSERT_TRUE(attendi([&] { return detti().value(detti().size() - 1) == inItaliano(istruzioni[1]); }));
-    assesta();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return detti().value(detti().size() - 1) == inItaliano(istruzioni[1]); }));
+    EXPECT_TRUE(mappata("libtandorino_voce"));
+
+    // Switched off, it falls silent at once and says nothing more.
+    leggi()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return righe().value(righe().size() - 1) == QLatin1String("stop"); }));
+    const qsizetype finQui = righe().size();
+    modo(2);
+    finisci();
     const QStringList tutte = righe();
-    EXPECT_EQ(tutte.last(), inItaliano(istruzioni[1]));
+    EXPECT_EQ(detti().value(detti().size() - 1), inItaliano(istruzioni[1]));
+    EXPECT_EQ(tutte.mid(finQui).filter(QRegularExpression(QStringLiteral("^say "))), QStringList{});
     for (int i = 0; i < tutte.size(); ++i) {
         if (tutte[i].startsWith(QLatin1String("say "))) {
             EXPECT_TRUE(i > 0 && tutte[i - 1] == QLatin1String("stop")) << "line " << i << " not after a stop";
         }
     }
-    EXPECT_TRUE(mappata("libtandorino_voce"));
-
-    // Switched off, it falls silent at once and says nothing more.
-    leggi()->trigger();
-    ASSERT_TRUE(attendi([&] { return righe().last() == QLatin1String("stop"); }));
-    const int finQui = static_cast<int>(righe().size());
-    modo(2);
-    assesta();
-    EXPECT_EQ(righe().size(), finQui);
 }
 
-// A speech service slow to start holds up nothing: the entry answers at once, the exercise opens,
-// and its instruction is said once the engine is up.
+// A speech service slow to start holds up nothing: the entry answers, the exercise opens while
+// the engine is still held (a program that waited for it would never get here), and the
+// instruction is said once the engine is up.
 TEST_F(VoceProva, ServizioLentoNonFermaIlProgramma)
 {
     qputenv("TANDORINO_PROVA_VOCE_MODO", "lento");
-    QElapsedTimer t;
-    t.start();
     leggi()->trigger();
     modo(1);
-    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_TRUE(leggi()->isChecked());
     EXPECT_NE(inizio->operativo(), nullptr);
     EXPECT_TRUE(detti().isEmpty());
-    EXPECT_TRUE(attendi([&] { return detti() == QStringList{inItaliano(istruzioni[1])}; }, 10000));
+    apriVia();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return detti() == QStringList{inItaliano(istruzioni[1])}; }));
+}
+
+// A speech service that does not answer is given up at the limit and not before; its late answer
+// changes nothing.
+TEST_F(VoceProva, ServizioMutoAbbandonatoAlLimite)
+{
+    using std::chrono::milliseconds;
+    qputenv("TANDORINO_PROVA_VOCE_MODO", "lento");
+    leggi()->trigger();
+    sveglia->avanza(milliseconds(limiteMotore) - milliseconds(1));
+    EXPECT_TRUE(voce->disponibile());
+    EXPECT_TRUE(leggi()->isChecked());
+
+    sveglia->avanza(milliseconds(1));
+    EXPECT_FALSE(voce->disponibile());
+    EXPECT_FALSE(leggi()->isEnabled());
+    EXPECT_TRUE(voce->motivo().startsWith(QStringLiteral("Il servizio di sintesi vocale non risponde. ")))
+        << voce->motivo().toStdString();
+    const QString motivo = voce->motivo();
+
+    // The engine starts at last and answers; the stop it was sent on the give-up comes after
+    // that answer, so once the stop is written down the answer is on its way to the voice.
+    apriVia();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return righe().contains(QStringLiteral("stop")); }));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(voce->disponibile());
+    EXPECT_EQ(voce->motivo(), motivo);
+    EXPECT_FALSE(leggi()->isEnabled());
+    modo(1);
+    finisci();
+    EXPECT_TRUE(detti().isEmpty());
+}
+
+// On the way out an engine that does not let go of the speech service does not hold up the end
+// of the program (a wait without end would hang this case): the voice is gone while the engine
+// is still there, and the engine ends once it lets go.
+TEST_F(VoceProva, MotoreCheNonLasciaNonFermaLaFine)
+{
+    qputenv("TANDORINO_PROVA_VOCE_MODO", "tenace");
+    leggi()->trigger();
+    modo(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !detti().isEmpty(); }));
+    inizio.reset();
+    voce.reset();
+    EXPECT_FALSE(righe().contains(QStringLiteral("fine")));
+    apriVia();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return righe().contains(QStringLiteral("fine")); }));
 }
 
 struct Mancanza
@@ -346,12 +411,11 @@ TEST_P(MancanzeProva, VoceDisabilitataConIlMotivo)
     ASSERT_NE(perche(), nullptr);
     EXPECT_FALSE(perche()->isVisible());
     leggi()->trigger();
-    ASSERT_TRUE(attendi([&] { return !leggi()->isEnabled(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !leggi()->isEnabled(); }));
     EXPECT_FALSE(leggi()->isChecked());
     EXPECT_TRUE(leggi()->toolTip().contains(QString::fromUtf8(m.perche))) << leggi()->toolTip().toStdString();
     leggi()->trigger();
     modo(0);
-    assesta();
     EXPECT_NE(inizio->operativo(), nullptr);
     EXPECT_TRUE(detti().isEmpty());
 
