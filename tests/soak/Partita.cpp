@@ -187,6 +187,9 @@ void Partita::avanza(QPointer<QWidget> modale)
     // A window whose loop this is and that is still open has to go, or its loop never ends.
     if (annidato && modale && modale->isVisible()) {
         chiudiPopup();
+        // Closing a page's wait window withdraws the page, as its "Annulla" does.
+        if (modale->objectName() == QStringLiteral("StampaInCorso"))
+            m_forseAnnullata = true;
         if (auto *dialogo = qobject_cast<QDialog *>(modale.data()); dialogo && dialogo->isVisible())
             dialogo->reject();
         else if (modale && modale->isVisible())
