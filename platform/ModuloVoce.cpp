@@ -29,9 +29,16 @@ ModuloVoce::~ModuloVoce()
         delete p;
         QThread::currentThread()->quit();
     }, Qt::QueuedConnection);
-    if (m_filo->wait(QDeadlineTimer(attesaChiusuraMs)))
+    if (m_filo->wait(QDeadlineTimer(attesaChiusuraMs))) {
         delete m_filo;
-    // Otherwise the speech service holds the thread: it is left to end with the program.
+        return;
+    }
+    // The speech service holds the thread: it goes on without us and is freed once it lets go.
+    // A thread that ended just now has said so already, so that case is looked at after the
+    // connection is made.
+    QObject::connect(m_filo, &QThread::finished, m_filo, &QObject::deleteLater);
+    if (m_filo->isFinished())
+        m_filo->deleteLater();
 }
 
 void ModuloVoce::avvia(const QString &motore, QObject *contesto, Esito esito)
