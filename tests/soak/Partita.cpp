@@ -188,7 +188,7 @@ void Partita::avanza(QPointer<QWidget> modale)
     if (annidato && modale && modale->isVisible()) {
         chiudiPopup();
         // Closing a page's wait window withdraws the page, as its "Annulla" does.
-        if (modale->objectName() == QStringLiteral("StampaInCorso"))
+        if (modale && modale->objectName() == QStringLiteral("StampaInCorso"))
             m_forseAnnullata = true;
         if (auto *dialogo = qobject_cast<QDialog *>(modale.data()); dialogo && dialogo->isVisible())
             dialogo->reject();
