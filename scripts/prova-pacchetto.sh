@@ -115,15 +115,6 @@ fallito=0
 esito() { # what, ok (0/1), detail
     if [[ "$2" == 0 ]]; then echo "OK   $1: $3"; else echo "NO   $1: $3"; fallito=1; fi
 }
-finestra() { timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
-geometria() {
-    local info
-    info=$(xwininfo -id "$1")
-    X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
-    Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
-    W=$(sed -n 's/^ *Width: *//p' <<<"$info")
-    H=$(sed -n 's/^ *Height: *//p' <<<"$info")
-}
 clicca() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool click 1; sleep 0.3; }
 scatta() { sleep 1; import -window root "$uscita/$1.png"; }
 # The words tesseract reads in a picture, on one line.
@@ -132,7 +123,7 @@ leggi() {
     tesseract "$tmp/ocr.png" - -l ita 2>/dev/null | tr -s '\n' ' '
 }
 
-inizio=$(finestra '^BRISUOLA$')
+inizio=$(finestra '^BRISUOLA$') || true
 [[ -n "$inizio" ]] && esito "avvio" 0 "la schermata iniziale è comparsa" ||
     { esito "avvio" 1 "nessuna finestra"; cat "$uscita/programma.log"; exit 1; }
 sleep 3 # the curtain opens
@@ -142,7 +133,7 @@ scatta 01-inizio
 geometria "$inizio"
 clicca $((X + 40)) $((Y + 10))
 xdotool key Down Return
-scheda=$(finestra '^VISUALIZZAZIONE SCHEDA')
+scheda=$(finestra '^VISUALIZZAZIONE SCHEDA') || true
 [[ -n "$scheda" ]] || { esito "scheda" 1 "la scheda non si è aperta"; exit 1; }
 campioni=0
 for _ in $(seq 300); do
@@ -167,7 +158,7 @@ done
 chroot "$radice" su maestra -c 'touch /home/maestra/esistente.pdf'
 geometria "$scheda"
 clicca $((X + 200)) $((Y + 10))
-dialogo=$(finestra '^Salva la scheda come PDF')
+dialogo=$(finestra '^Salva la scheda come PDF') || true
 [[ -n "$dialogo" ]] || { esito "dialogo" 1 "il dialogo di salvataggio non si è aperto"; exit 1; }
 scatta 03-salva
 testo=$(leggi "$uscita/03-salva.png")

@@ -139,18 +139,6 @@ avvia_display() { # width height
     avvia_schermo "$1" "$2" "$tmp"
 }
 
-# The visible window whose title matches, once it is there.
-finestra() {
-    local id
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1) || true
-    if [[ -z "$id" ]]; then
-        echo "finestra non comparsa: $1" >&2
-        cat "$tmp"/programma-*.log >&2 2>/dev/null || true
-        exit 1
-    fi
-    echo "$id"
-}
-
 aspetta_chiusura() {
     for _ in $(seq 100); do
         xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
@@ -160,30 +148,6 @@ aspetta_chiusura() {
     exit 1
 }
 
-# Waits until two captures a moment apart are the same: the curtain has opened, a maximized
-# form has taken its size, nothing is being painted. The last capture stays in $tmp/ora.ppm.
-quieta() {
-    local prima="" ora
-    for _ in $(seq 80); do
-        sleep 0.25
-        import -window root "$tmp/ora.ppm"
-        ora=$(md5sum <"$tmp/ora.ppm")
-        [[ "$ora" == "$prima" ]] && return 0
-        prima=$ora
-    done
-    echo "avviso: lo schermo non si ferma" >&2
-}
-
-# Sets X Y WIDTH HEIGHT for the window (the client area, in screen pixels). xwininfo, because
-# xdotool counts the frame of a reparenting window manager twice.
-geometria() {
-    local info
-    info=$(xwininfo -id "$1")
-    X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
-    Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
-    WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
-    HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
-}
 
 # The height of a window's menu bar: the rows, at the window's right edge, above the first one
 # in the forms' pink background. Taken from the last capture.
@@ -193,7 +157,7 @@ altezza_barra() {
     while IFS= read -r colore; do
         [[ "$colore" == "255,192,255" ]] && { echo "$riga"; return; }
         riga=$((riga + 1))
-    done < <(convert "$tmp/ora.ppm" -crop "1x$((HEIGHT / 4))+$((X + WIDTH - 2))+$Y" +repage \
+    done < <(convert "$tmp/ora.ppm" -crop "1x$((H / 4))+$((X + W - 2))+$Y" +repage \
                  -depth 8 txt:- | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')
     echo "barra dei menu non trovata" >&2
     exit 1
@@ -211,7 +175,7 @@ clicca() { # x y (screen pixels)
 clicca_modulo() { # window designWidth designHeight menuBar twipsX twipsY
     local x y
     geometria "$1"
-    read -r x y < <(awk -v X="$X" -v Y="$Y" -v W="$WIDTH" -v H="$HEIGHT" -v lp="$2" -v ap="$3" \
+    read -r x y < <(awk -v X="$X" -v Y="$Y" -v W="$W" -v H="$H" -v lp="$2" -v ap="$3" \
         -v m="$4" -v tx="$5" -v ty="$6" \
         'BEGIN { printf "%d %d\n", X + W * tx / lp, Y + m + (H - m) * ty / ap }')
     clicca "$x" "$y"

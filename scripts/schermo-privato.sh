@@ -4,6 +4,7 @@
 #   source scripts/schermo-privato.sh
 #   avvia_schermo WIDTH HEIGHT FOLDER    # exports DISPLAY; FOLDER keeps the display's number
 #   programma ... & processi+=($!)       # whatever else the run starts
+#   id=$(finestra TITLE); quieta; geometria "$id"
 #   termina_processi                     # on the way out (the caller's EXIT trap)
 
 processi=()
@@ -19,6 +20,7 @@ termina_processi() {
 
 avvia_schermo() {
     local larghezza="$1" altezza="$2" cartella="$3"
+    schermo_cartella="$cartella"
     rm -f "$cartella/display"
     # -displayfd picks a free display, so runs side by side never meet.
     Xvfb -displayfd 9 -screen 0 "${larghezza}x${altezza}x24" -dpi 96 -nolisten tcp \
@@ -36,4 +38,42 @@ avvia_schermo() {
     done
     echo "openbox non è partito" >&2
     return 1
+}
+
+# The visible window whose title matches, once it is there (up to 30 s). When none comes it
+# prints nothing, says so with the program's logs in FOLDER, and fails.
+finestra() {
+    local id
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    if [[ -z "$id" ]]; then
+        echo "finestra non comparsa: $1" >&2
+        cat "$schermo_cartella"/programma*.log >&2 2>/dev/null || true
+        return 1
+    fi
+    echo "$id"
+}
+
+# Waits until two captures a moment apart are the same: a curtain has opened, a form has taken
+# its size, nothing is being painted. The last capture stays in FOLDER/ora.ppm.
+quieta() {
+    local prima="" ora
+    for _ in $(seq 80); do
+        sleep 0.25
+        import -window root "$schermo_cartella/ora.ppm"
+        ora=$(md5sum <"$schermo_cartella/ora.ppm")
+        [[ "$ora" == "$prima" ]] && return 0
+        prima=$ora
+    done
+    echo "avviso: lo schermo non si ferma" >&2
+}
+
+# Sets X Y W H for the window (its client area, in screen pixels). xwininfo, because xdotool
+# counts the frame of a reparenting window manager twice.
+geometria() {
+    local info
+    info=$(xwininfo -id "$1")
+    X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+    Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+    W=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    H=$(sed -n 's/^ *Height: *//p' <<<"$info")
 }

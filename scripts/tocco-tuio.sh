@@ -39,26 +39,6 @@ env -i PATH="$PATH" HOME="$tmp" XDG_RUNTIME_DIR="$tmp/runtime" DISPLAY="$DISPLAY
     "$programma" -plugin "TuioTouch:udp=$porta" >"$tmp/programma.log" 2>&1 &
 processi+=($!)
 
-finestra() {
-    local id
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1) || true
-    [[ -n "$id" ]] || { echo "finestra non comparsa: $1" >&2; cat "$tmp/programma.log" >&2; exit 1; }
-    echo "$id"
-}
-
-# Waits until two captures a moment apart are the same; the last one stays in $tmp/ora.ppm.
-quieta() {
-    local prima="" ora
-    for _ in $(seq 80); do
-        sleep 0.25
-        import -window root "$tmp/ora.ppm"
-        ora=$(md5sum <"$tmp/ora.ppm")
-        [[ "$ora" == "$prima" ]] && return 0
-        prima=$ora
-    done
-    echo "avviso: lo schermo non si ferma" >&2
-}
-
 # One TUIO frame: the cursors on the display now, each as ID:X:Y with X and Y as fractions of
 # the focused window (the plugin maps them onto it); a cursor left out has been lifted.
 fotogramma() {
@@ -93,14 +73,6 @@ PY
     sleep 0.15
 }
 
-geometria() {
-    local info
-    info=$(xwininfo -id "$1")
-    X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
-    Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
-    W=$(sed -n 's/^ *Width: *//p' <<<"$info")
-    H=$(sed -n 's/^ *Height: *//p' <<<"$info")
-}
 
 # How many pixels of a slot of the second set differ between two captures: the slot's picture
 # corner, 30 x 30 pixels, at its design place in twips scaled with the exercise form.
