@@ -6,6 +6,7 @@
 #include "support/ContestoDiProva.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
+#include "support/Righe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,12 +37,7 @@ void chiudiTutto()
 }
 
 // Every table row carries a readable name, used for printing and for the case name.
-template<class Caso>
-    requires requires(const Caso &c) { c.nome; }
-std::ostream &operator<<(std::ostream &os, const Caso &c)
-{
-    return os << c.nome;
-}
+using righe::PrintTo;
 
 template<class T>
 int quanti()
@@ -196,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(FrmInizio, Allineamento,
                                            CasoEtichetta{"Label4Centred", &FrmInizio::Label4, true},
                                            CasoEtichetta{"Label5Centred", &FrmInizio::Label5, true},
                                            CasoEtichetta{"lblVersioneCentred", &FrmInizio::lblVersione, true}),
-                         [](const auto &info) { return info.param.nome; });
+                         righe::perNome);
 
 // The trailing blanks of the first and third captions shift their centred text to the left, so
 // that the three captions start in the same column.
@@ -338,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(FrmInizio, ClientVuoto,
                          ::testing::Values(CasoZero{"ZeroByZero", QSize(0, 0)},
                                            CasoZero{"ZeroWidth", QSize(0, 552)},
                                            CasoZero{"ZeroHeight", QSize(794, 0)}),
-                         [](const auto &info) { return info.param.nome; });
+                         righe::perNome);
 
 // --- Curtain --------------------------------------------------------------------------------
 
@@ -415,7 +411,7 @@ TEST_P(TendinaAperta, OpensFullyAndStops)
 INSTANTIATE_TEST_SUITE_P(FrmInizio, TendinaAperta,
                          ::testing::Values(CasoLarghezza{"Outer12030Twips", 12030, 81},
                                            CasoLarghezza{"Outer1366Pixels", 1366 * 15.0, 137}),
-                         [](const auto &info) { return info.param.nome; });
+                         righe::perNome);
 
 TEST_F(FrmInizioProva, MinimisingAndRestoringReplayTheCurtain)
 {
@@ -476,7 +472,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTasto{"LetterSwallowed", 1, Qt::Key_A, "a", Qt::NoModifier, 1},
         CasoTasto{"ArrowDownSwallowed", 1, Qt::Key_Down, "", Qt::KeypadModifier, 1},
         CasoTasto{"TabStays", 0, Qt::Key_Tab, "\t", Qt::NoModifier, 0}),
-    [](const auto &info) { return info.param.nome; });
+    righe::perNome);
 
 TEST_F(FrmInizioProva, HeldSpaceMovesTheFocusOnce)
 {
@@ -591,7 +587,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoModo{"Empty", 0, QStringLiteral("Secondo  insieme vuoto - Devi inserire elementi")},
         CasoModo{"Add", 1, QStringLiteral("Secondo  insieme suvvalente - Devi aggiungere elementi")},
         CasoModo{"Remove", 2, QStringLiteral("Secondo  insieme prevalente - Devi togliere elementi")}),
-    [](const auto &info) { return info.param.nome; });
+    righe::perNome);
 
 // --- Worksheets menu ------------------------------------------------------------------------------
 
@@ -645,7 +641,7 @@ INSTANTIATE_TEST_SUITE_P(
                    [](FrmInizio &f) -> QWidget * { return f.schedaAggiungi(); }},
         CasoScheda{"RemoveElements", [](FrmInizio &f) { return f.mnuTogli(); },
                    [](FrmInizio &f) -> QWidget * { return f.schedaTogli(); }}),
-    [](const auto &info) { return info.param.nome; });
+    righe::perNome);
 
 // --- Ending the program -------------------------------------------------------------------------------
 
@@ -719,7 +715,7 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                true},
                       CasoFine{"StartScreenClosed", [](FrmInizio &f) { f.close(); }, false}),
-    [](const auto &info) { return info.param.nome; });
+    righe::perNome);
 
 TEST_F(FrmInizioProva, EventLoopEndsWithHiddenWindowsStillAround)
 {

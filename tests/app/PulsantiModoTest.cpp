@@ -1,5 +1,6 @@
 #include "app/PulsantiModo.h"
 #include "platform/CodiciTasto.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -9,12 +10,7 @@ using P = PulsantiModo::Pulsante;
 
 namespace {
 
-template<class Caso>
-    requires requires(const Caso &c) { c.nome; }
-std::ostream &operator<<(std::ostream &os, const Caso &c)
-{
-    return os << c.nome;
-}
+using righe::PrintTo;
 
 struct CasoKeyDown
 {
@@ -68,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoKeyDown{"LetterSwallowed", P::Vuoto, CodiciTasto::LetteraS, Tipo::Nessuna, P::Vuoto, false},
         CasoKeyDown{"SpaceCodeSwallowed", P::Vuoto, CodiciTasto::Spazio, Tipo::Nessuna, P::Vuoto, false},
         CasoKeyDown{"Keypad0Swallowed", P::Vuoto, CodiciTasto::Tastierino0, Tipo::Nessuna, P::Vuoto, false}),
-    [](const auto &info) { return info.param.nome; });
+    righe::perNome);
 
 namespace {
 
@@ -100,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(PulsantiModo, SpazioCasi,
                                            CasoSpazio{"SecondToThird", P::Suvvalente, P::Prevalente},
                                            CasoSpazio{"ThirdBackToFirst", P::Prevalente, P::Vuoto},
                                            CasoSpazio{"ExitBackToFirst", P::Esci, P::Vuoto}),
-                         [](const auto &info) { return info.param.nome; });
+                         righe::perNome);
 
 TEST(PulsantiModo, OtherCharactersDoNothingAndDoNotLatch)
 {

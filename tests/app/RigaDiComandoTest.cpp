@@ -1,4 +1,5 @@
 #include "app/RigaDiComando.h"
+#include "support/Righe.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -19,10 +20,7 @@ struct Riga
     bool schermoIntero;
 };
 
-std::ostream &operator<<(std::ostream &os, const Riga &r)
-{
-    return os << r.nome;
-}
+using righe::PrintTo;
 
 class RigaDiComandoProva : public ::testing::TestWithParam<Riga>
 {
@@ -93,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         Riga{"valore_mancante", {"-style"}, false, 2, "", RIGA_SBAGLIATA("-style"), false, false},
         Riga{"valore_di_troppo", {"--voce=1"}, false, 2, "", RIGA_SBAGLIATA("--voce"), false, false},
         Riga{"file", {"scheda.pdf"}, false, 2, "", RIGA_SBAGLIATA("scheda\\.pdf"), false, false}),
-    [](const ::testing::TestParamInfo<Riga> &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 // The line says what is wrong: the same mistake with another option reads the same, each kind of
 // mistake reads differently.

@@ -1,4 +1,5 @@
 #include "app/Tendine.h"
+#include "support/Righe.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -15,10 +16,7 @@ struct CasoTendine
     bool attivaAttesa;
 };
 
-std::ostream &operator<<(std::ostream &os, const CasoTendine &c)
-{
-    return os << c.nome;
-}
+using righe::PrintTo;
 
 class TendineCasi : public ::testing::TestWithParam<CasoTendine>
 {
@@ -53,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTendine{"Outer20490OpensFullyOnTick137", 20490, 137, 0, false},
         CasoTendine{"TenTwipsLeftOpensFully", 2 * (75 + 10), 1, 0, false},
         CasoTendine{"ElevenTwipsKeepsRunning", 2 * (75 + 11), 1, 11, true}),
-    [](const ::testing::TestParamInfo<CasoTendine> &info) { return info.param.nome; });
+    righe::perNome);
 
 TEST(Tendine, EveryWidthOpensFullyAndStopsAfterItsLastStep)
 {

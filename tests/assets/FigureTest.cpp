@@ -1,5 +1,6 @@
 #include "support/DifferenzaImmagini.h"
 #include "comune/Galleria.h"
+#include "support/Righe.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -41,10 +42,7 @@ const std::vector<VoceGalleria> voci = {
     {"riquadro", 15, ":/figure/figura15.jpg", {61, 60}, "jpeg"},
 };
 
-void PrintTo(const VoceGalleria &v, std::ostream *os)
-{
-    *os << v.nome;
-}
+using righe::PrintTo;
 
 std::vector<VoceGalleria> vociElemento()
 {
@@ -97,10 +95,6 @@ class VoceGalleriaTest : public GalleriaFixture, public ::testing::WithParamInte
 {
 };
 
-std::string nomeVoce(const ::testing::TestParamInfo<VoceGalleria> &info)
-{
-    return info.param.nome;
-}
 
 TEST_P(VoceGalleriaTest, LaRisorsaHaFormatoEDimensioneDellaVoce)
 {
@@ -122,7 +116,7 @@ TEST_P(VoceGalleriaTest, LaGalleriaServeLaFiguraDellaRisorsa)
     EXPECT_EQ(figura, QImage(QString::fromLatin1(v.risorsa)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Galleria, VoceGalleriaTest, ::testing::ValuesIn(voci), nomeVoce);
+INSTANTIATE_TEST_SUITE_P(Galleria, VoceGalleriaTest, ::testing::ValuesIn(voci), righe::perNome);
 
 class FiguraElementoTest : public GalleriaFixture, public ::testing::WithParamInterface<VoceGalleria>
 {
@@ -159,7 +153,7 @@ TEST_P(FiguraElementoTest, AngoloSuperioreSinistroBiancoOTrasparente)
         EXPECT_TRUE(quasiBianco(angolo)) << std::hex << angolo;
 }
 
-INSTANTIATE_TEST_SUITE_P(Galleria, FiguraElementoTest, ::testing::ValuesIn(vociElemento()), nomeVoce);
+INSTANTIATE_TEST_SUITE_P(Galleria, FiguraElementoTest, ::testing::ValuesIn(vociElemento()), righe::perNome);
 
 TEST_F(GalleriaFixture, LaFiguraVuotaETuttaBianca)
 {

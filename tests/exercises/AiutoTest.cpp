@@ -1,5 +1,6 @@
 #include "BancoOperativo.h"
 #include "comune/TipoEsercizio.h"
+#include "support/Righe.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using righe::PrintTo;
 
 using TipoEsercizio::InsiemeVuoto;
 using TipoEsercizio::Prevalente;
@@ -182,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTastoAiuto{"N", Qt::Key_N, Qt::NoModifier, no},
                       CasoTastoAiuto{"Two", Qt::Key_2, Qt::NoModifier, no},
                       CasoTastoAiuto{"KeypadTwo", Qt::Key_2, Qt::KeypadModifier, no}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST(TastiAiuto, EnterRunsTheFocusedHelpButton)
 {
@@ -333,6 +336,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTempi{"TwoAttempts", 1000.0, {1010.0, 1035.5}, "25", "35"},
                       CasoTempi{"LongAnswerShows999", 1000.0, {3000.0}, "999", "999"},
                       CasoTempi{"LargeTotalShows999", 1000.0, {1998.0, 2000.0}, "2", "999"}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 } // namespace

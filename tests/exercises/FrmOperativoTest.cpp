@@ -2,6 +2,7 @@
 #include "comune/ScalaturaModulo.h"
 #include "comune/Galleria.h"
 #include "comune/TipoEsercizio.h"
+#include "support/Righe.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -65,10 +66,7 @@ struct CasoInizio
     int pressioniTogli;
 };
 
-void PrintTo(const CasoInizio &c, std::ostream *os)
-{
-    *os << c.nome;
-}
+using righe::PrintTo;
 
 class InizioEsercizio : public ::testing::TestWithParam<CasoInizio>
 {
@@ -125,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoInizio{"LargerSecondSetAfterRemoving", Prevalente, {4, 8}, 7, 7, 0, 6},
         CasoInizio{"LargerSecondSetAfterAdding", Prevalente, {7, 4, 12}, 9, 9, 2, 0},
         CasoInizio{"LargerSecondSetOfTen", Prevalente, {1, 2, 3, 4, 5, 6, 7, 8}, 10, 10, 0, 1}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST(NuovoEsercizio, NextDrawsAnewHidesTheOldSlotsAndCountsOn)
 {
@@ -195,11 +193,6 @@ std::vector<int> poi(std::vector<int> a, const std::vector<int> &b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
-}
-
-void PrintTo(const CasoPulsanti &c, std::ostream *os)
-{
-    *os << c.nome;
 }
 
 class SequenzaPulsanti : public ::testing::TestWithParam<CasoPulsanti>
@@ -277,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
                      chiuso, "", "", 1, 0},
         CasoPulsanti{"TheWindowsCloseControlWorksWhileEditing", InsiemeVuoto, {1, 2}, 0,
                      {aggiungi, verifica, chiudi}, 1, chiuso, "", "", 0, 1}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 // ---- One action per press ----
 

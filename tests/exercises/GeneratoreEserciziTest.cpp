@@ -1,6 +1,7 @@
 #include "exercises/GeneratoreEsercizi.h"
 #include "comune/TipoEsercizio.h"
 #include "support/ContestoFinto.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include <set>
 
 namespace {
+
+using righe::PrintTo;
 
 std::set<int> caselleDelPrimoInsieme(const StatoEsercizio &s)
 {
@@ -61,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Tipi, GenerazionePerTipo,
                          ::testing::Values(CasoTipo{"InsiemeVuoto", TipoEsercizio::InsiemeVuoto},
                                            CasoTipo{"Suvvalente", TipoEsercizio::Suvvalente},
                                            CasoTipo{"Prevalente", TipoEsercizio::Prevalente}),
-                         [](const auto &info) { return std::string(info.param.nome); });
+                         righe::perNome);
 
 // ---- Seeding from the clock ----
 
@@ -108,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoSemine{"genera1_RedrawsOfMDoNotSeed", TipoEsercizio::Suvvalente, 2, 1},
                       CasoSemine{"genera2_AlsoBeforeM", TipoEsercizio::Prevalente, 0, 3},
                       CasoSemine{"genera2_BeforeEveryRedrawOfM", TipoEsercizio::Prevalente, 2, 5}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 // ---- The distinct-slot draw ----
 
@@ -228,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoPrevalente{"OneElement_Ten", 1, {10}, 10},
                       CasoPrevalente{"Five_SixAndFourRejected", 5, {6, 4, 7}, 7},
                       CasoPrevalente{"Eight_OnlyTenAccepted", 8, {3, 9, 5, 10}, 10}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST(SecondoInsiemePrevalente, WithEightElementsItIsAlwaysTen)
 {

@@ -1,12 +1,15 @@
 #include "exercises/RegoleEsercizio.h"
 #include "comune/StatoEsercizio.h"
 #include "comune/TipoEsercizio.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
 
 namespace {
+
+using righe::PrintTo;
 
 TEST(NumeroEsercizio, CountsOnAndStartsAgainAtOneAfterTheLargestNumber)
 {
@@ -63,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoSecondoInsieme{"NeverAboveTen", TipoEsercizio::Prevalente, 12, 10},
                       CasoSecondoInsieme{"NeverBelowNone", TipoEsercizio::Suvvalente, -2, 0},
                       CasoSecondoInsieme{"FinishedLeavesTheState", TipoEsercizio::Finito, 3, std::nullopt}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 struct CasoTempi
 {
@@ -98,6 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTempi{"StampRoundedAboveNowIsNotYesterday", 36000.3F, 36000.3, 0, 0, 0},
                       CasoTempi{"AcrossMidnight", 86390.0F, 5.0, 0, 15, 15},
                       CasoTempi{"AcrossMidnightAtOnce", 86399.5F, 0.0, 7, 0, 7}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 } // namespace

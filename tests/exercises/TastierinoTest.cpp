@@ -1,5 +1,6 @@
 #include "exercises/Tastierino.h"
 #include "platform/CodiciTasto.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,12 +12,7 @@ using Aiuto = Tastierino::Aiuto;
 using Tipo = Tastierino::Azione::Tipo;
 using TipoAiuto = Tastierino::AzioneAiuto::Tipo;
 
-template<class Caso>
-    requires requires(const Caso &c) { c.nome; }
-std::ostream &operator<<(std::ostream &os, const Caso &c)
-{
-    return os << c.nome;
-}
+using righe::PrintTo;
 
 // ---- Keypad key-downs ----
 
@@ -70,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false},
         CasoTasto{"LetterSwallowed", true, Tasto::Avanti, CodiciTasto::LetteraS, Tipo::Nessuna, Tasto::Aggiungi,
                   false}),
-    [](const auto &info) { return info.param.nome; });
+    righe::perNome);
 
 // ---- Space on the keypad ----
 
@@ -108,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoSpazio{"NextToExit", Tastierino::avanti.abilitati, Tasto::Avanti, Tasto::Esci},
                       CasoSpazio{"ExitWrapsToNext", Tastierino::avanti.abilitati, Tasto::Esci, Tasto::Avanti},
                       CasoSpazio{"AloneStays", {false, false, false, false, true}, Tasto::Esci, Tasto::Esci}),
-    [](const auto &info) { return info.param.nome; });
+    righe::perNome);
 
 // ---- Help panel keys ----
 
@@ -153,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoAiuto{"Digit3Swallowed", Aiuto::Si, CodiciTasto::Cifra3, TipoAiuto::Nessuna, Aiuto::Si, false},
                       CasoAiuto{"SpaceCodeSwallowed", Aiuto::Si, CodiciTasto::Spazio, TipoAiuto::Nessuna, Aiuto::Si,
                                 false}),
-    [](const auto &info) { return info.param.nome; });
+    righe::perNome);
 
 TEST(Aiuto, SpaceSwapsTheAnswersOncePerPressAndOtherCharactersDoNothing)
 {

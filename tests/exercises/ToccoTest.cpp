@@ -2,6 +2,7 @@
 #include "platform/Avvisi.h"
 #include "platform/SuggerimentiAlClic.h"
 #include "platform/TocchiComeClic.h"
+#include "support/Righe.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using righe::PrintTo;
 
 constexpr int aggiungi = 0, togli = 1, verifica = 2, sfondo = -1, titoloTempo = -2;
 
@@ -132,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTocco{"tap_on_a_disabled_button", {{'G', 1, verifica}, {'S', 1, verifica}}, {}, 0},
         CasoTocco{"tap_on_the_time_heading_shows_what_it_counts",
                   {{'G', 5, titoloTempo}, {'S', 5, titoloTempo}}, {}, 0, true}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 using TocchiAltrove = Tocchi;
 

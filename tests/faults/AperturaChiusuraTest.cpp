@@ -6,6 +6,7 @@
 #include "support/ContestoDiProva.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -117,10 +118,7 @@ struct CasoApertura
     void (*ciclo)(Banco &);
 };
 
-void PrintTo(const CasoApertura &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
+using righe::PrintTo;
 
 class MilleAperture : public ::testing::TestWithParam<CasoApertura>
 {
@@ -157,4 +155,4 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoApertura{"SchedaTogli", &schedaTogli},
                       CasoApertura{"Autore", &autore},
                       CasoApertura{"DialogoStampante", &dialogoStampante}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);

@@ -9,6 +9,7 @@
 #include "platform/SuperficieStampa.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/ModuloScheda.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -80,10 +81,7 @@ struct CasoGuasto
     std::function<bool(CupsPrivato &, const QString &)> ripara;
 };
 
-void PrintTo(const CasoGuasto &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
+using righe::PrintTo;
 
 class GuastoTraSceltaEStampa : public GuastiCups, public ::testing::WithParamInterface<CasoGuasto>
 {
@@ -130,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGuasto{"ServerFermato", Tipo::Disegno,
                    [](CupsPrivato &c, const QString &) { return c.fermaDemone(); },
                    [](CupsPrivato &c, const QString &) { return c.riavviaDemone(); }}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 namespace {
 
@@ -141,11 +139,6 @@ struct CasoServer
     bool (CupsPrivato::*guasta)();
     bool (CupsPrivato::*ripara)();
 };
-
-void PrintTo(const CasoServer &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
 
 class ServerAssente : public GuastiCups, public ::testing::WithParamInterface<CasoServer>
 {
@@ -182,7 +175,7 @@ TEST_P(ServerAssente, IlDialogoSiApreELaStampaAvvisa)
 INSTANTIATE_TEST_SUITE_P(
     Server, ServerAssente,
     ::testing::Values(CasoServer{"Fermato", &CupsPrivato::fermaDemone, &CupsPrivato::riavviaDemone}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 namespace {
 
@@ -193,11 +186,6 @@ struct CasoSospeso
     const char *nome;
     int sospensioneMs; // 0: until "Annulla"
 };
-
-void PrintTo(const CasoSospeso &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
 
 class ServerSospeso : public GuastiCups, public ::testing::WithParamInterface<CasoSospeso>
 {
@@ -263,7 +251,7 @@ TEST_P(ServerSospeso, LaFinestraRestaVivaEAnnullaRitiraLaStampa)
 INSTANTIATE_TEST_SUITE_P(Server, ServerSospeso,
                          ::testing::Values(CasoSospeso{"CinqueSecondi", 5000},
                                            CasoSospeso{"FinoAdAnnulla", 0}),
-                         [](const auto &info) { return std::string(info.param.nome); });
+                         righe::perNome);
 
 // The limit a print is given: a server that never answers is given up when it runs out, not
 // after the minutes the CUPS client would wait, and not before.
@@ -344,11 +332,6 @@ struct CasoSenzaStampanti
     bool (CupsPrivato::*prepara)();
 };
 
-void PrintTo(const CasoSenzaStampanti &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
-
 class SenzaStampanti : public GuastiCups, public ::testing::WithParamInterface<CasoSenzaStampanti>
 {
 };
@@ -378,4 +361,4 @@ INSTANTIATE_TEST_SUITE_P(
     Casi, SenzaStampanti,
     ::testing::Values(CasoSenzaStampanti{"NessunaCoda", &CupsPrivato::rimuoviTutte},
                       CasoSenzaStampanti{"ServerFermatoAllAvvio", &CupsPrivato::fermaDemone}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);

@@ -4,6 +4,7 @@
 #include "support/StrumentiPdf.h"
 #include "support/ContestoDiProva.h"
 #include "worksheets/FrmStampante.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +35,7 @@ struct CasoNome
     bool codaVera;
 };
 
-void PrintTo(const CasoNome &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
+using righe::PrintTo;
 
 QString milleCaratteri()
 {
@@ -160,4 +158,4 @@ INSTANTIATE_TEST_SUITE_P(
         CasoNome{"ArabaConMarcatori", QString::fromUtf8("<i>طابعة_المختبر</i>"), Tipo::Togli,
                  false},
         CasoNome{"Emoji", QString::fromUtf8("Stampante_🖨️_🦄🌈"), Tipo::Disegno, true}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);

@@ -8,6 +8,7 @@
 #include "platform/SuperficieStampa.h"
 #include "worksheets/FrmStampante.h"
 #include "worksheets/ModuloScheda.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -94,10 +95,7 @@ struct CasoImpostazione
     QMap<QString, QString> opzioni;  // job attributes; an empty value: the job has none
 };
 
-void PrintTo(const CasoImpostazione &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
+using righe::PrintTo;
 
 class Impostazione : public StampanteDelMaestro,
                      public ::testing::WithParamInterface<CasoImpostazione>
@@ -175,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                          },
                          "B/fronteretro", {"A", "B", "B/fronteretro", "C"}, "B",
                          {{"sides", "two-sided-long-edge"}, {"job-priority", "20"}}}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 // A paused queue still takes jobs: the page waits in it, and comes out once the queue is started.
 TEST_F(StampanteDelMaestro, LaCodaInPausaTieneLaPaginaFinoAllaRipresa)

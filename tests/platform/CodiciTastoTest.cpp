@@ -1,4 +1,5 @@
 #include "platform/CodiciTasto.h"
+#include "support/Righe.h"
 
 #include <QKeyEvent>
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@ struct CasoTasto
     Qt::KeyboardModifiers modificatori;
     int codice;
 };
+
+using righe::PrintTo;
 
 class CodiciTastoTest : public ::testing::TestWithParam<CasoTasto>
 {
@@ -39,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTasto{"letter_s_shifted", Qt::Key_S, Qt::ShiftModifier, 83},
                       CasoTasto{"letter_n", Qt::Key_N, Qt::NoModifier, 78},
                       CasoTasto{"space", Qt::Key_Space, Qt::NoModifier, 32}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST(CodiciTastoUnknown, ArrowsGetACodeNoHandlerAccepts)
 {

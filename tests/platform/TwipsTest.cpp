@@ -1,4 +1,5 @@
 #include "platform/Twips.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@ struct CasoTwips
     double twips;
     double pixel;
 };
+
+using righe::PrintTo;
 
 class TwipsTest : public ::testing::TestWithParam<CasoTwips>
 {
@@ -28,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(Dpi, TwipsTest,
                                            CasoTwips{"inch_at_120", 120, 1440, 120},
                                            CasoTwips{"inch_at_144", 144, 1440, 144},
                                            CasoTwips{"zero", 96, 0, 0}),
-                         [](const auto &info) { return std::string(info.param.nome); });
+                         righe::perNome);
 
 TEST(TwipsRectangle, RoundsEdgesSoNeighboursKeepTouching)
 {

@@ -1,6 +1,7 @@
 #include "support/Schede.h"
 #include "support/ContestoDiProva.h"
 #include "worksheets/FrmStampante.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@ using Schede::lista;
 using Schede::scegli;
 
 namespace {
+
+using righe::PrintTo;
 
 const QString predefinitaE = QStringLiteral("La stampante predefinita è \n");
 const QString sceltaE = QStringLiteral("La stampante scelta è \n");
@@ -193,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoNome{"Ebraico", QString::fromUtf8("מדפסת_המעבדה_של_בית_הספר_היסודי_בקומה_השנייה_ליד_הספרייה")},
         CasoNome{"Arabo", QString::fromUtf8("طابعة المختبر في المدرسة الابتدائية ").repeated(4)},
         CasoNome{"Misto", QString::fromUtf8("HP-LaserJet_שלום_Ünïcödé_打印机_🖨️")}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST(AspettoDelDialogo, ColoriECaratteriDelProgetto)
 {

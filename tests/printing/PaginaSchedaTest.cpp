@@ -2,6 +2,7 @@
 #include "support/GeometriaPagina.h"
 #include "support/OperazioniRegistrate.h"
 #include "worksheets/PaginaScheda.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@ using Operazione = SuperficieRegistrata::Operazione;
 namespace G = GeometriaPagina;
 
 namespace {
+
+using righe::PrintTo;
 
 // Every cell gets a picture of its own, so a picture found on the page tells where it came from.
 QImage figuraDi(int lato, int riga, int cella)
@@ -152,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoOrdine{"Disegna", OrdinePagina::SoloSinistra, 60, "LLLLLLLL" + std::string(15, 'S')},
         CasoOrdine{"AggiungiETogli", OrdinePagina::SinistraEDestra, 120,
                    "LLLL" + std::string(15, 'S') + "LLLL" + std::string(15, 'D')}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST(CelleDellaPagina, Cella11DellaRiga2NeiDueRiquadri)
 {
@@ -217,4 +220,4 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoGuasto{"PrimaLinea", 7, true}, CasoGuasto{"PrimaFigura", 11, true},
                       CasoGuasto{"UltimaFigura", 7 + 4 * 38 - 1, true},
                       CasoGuasto{"FineDocumento", 7 + 4 * 38, true}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);

@@ -1,5 +1,6 @@
 #include "support/ContestoDiProva.h"
 #include "worksheets/StampaScheda.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@ using Esito = StampaScheda::Esito;
 using Tipo = SuperficieRegistrata::Tipo;
 
 namespace {
+
+using righe::PrintTo;
 
 ContenutoPagina pagina()
 {
@@ -80,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoSenzaStampante{"NessunaInstallata", {}, {}},
                       CasoSenzaStampante{"CorrenteRimossa", {QStringLiteral("A")}, QStringLiteral("B")},
                       CasoSenzaStampante{"NessunaPredefinita", {QStringLiteral("A")}, {}}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 struct CasoGuasto
 {
@@ -111,4 +114,4 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoGuasto{"Intestazione", 0}, CasoGuasto{"Istruzione", 5},
                       CasoGuasto{"Spessore", 6}, CasoGuasto{"Riquadro", 9},
                       CasoGuasto{"Figura", 40}, CasoGuasto{"FineDocumento", 7 + 4 * 38}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);

@@ -4,6 +4,7 @@
 #include "VerificaPagina.h"
 #include "platform/SuperficieStampaQt.h"
 #include "worksheets/PaginaScheda.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 #include <algorithm>
 
 namespace {
+
+using righe::PrintTo;
 
 struct CasoPagina
 {
@@ -62,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoPagina{"DisegnaSenzaMargini300", OrdinePagina::SoloSinistra, 7, 0, 0, 300},
                       CasoPagina{"AggiungiConMargini600", OrdinePagina::SinistraEDestra, 15, 6, 8, 600},
                       CasoPagina{"TogliConMargini150", OrdinePagina::SinistraEDestra, 3, 5, 15, 150}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 // Letter paper is shorter than the A4 the page is designed for: the whole page is scaled down to
 // the printable area instead of losing its last row of boxes.

@@ -17,6 +17,7 @@
 #include "support/CupsPrivato.h"
 #include "support/LavoriNuovi.h"
 #include "support/ServerDiProva.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,8 @@
 #include <unistd.h>
 
 namespace {
+
+using righe::PrintTo;
 
 // A seed whose run reaches every part the checks below ask for; a new menu entry or control
 // changes what a seed plays, so the seed may have to change with it.
@@ -430,7 +433,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRiduzione{"BastaLaLunghezza", 200,
                       [](const auto &l) { return l.size() >= 5 && contieneInOrdine(l, {150}); },
                       {}}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST(RiduzioneSoak, IlTempoScadutoRestituisceUnaListaCheFallisce)
 {

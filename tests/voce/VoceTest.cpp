@@ -3,6 +3,7 @@
 #include "platform/Voce.h"
 #include "support/ContestoDiProva.h"
 #include "support/SvegliaFinta.h"
+#include "support/Righe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -177,10 +178,7 @@ struct Momento
     QString detto;
 };
 
-std::ostream &operator<<(std::ostream &os, const Momento &m)
-{
-    return os << m.nome;
-}
+using righe::PrintTo;
 
 class MomentiProva : public VoceProva, public ::testing::WithParamInterface<Momento>
 {
@@ -250,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(
                 titoloScheda + QStringLiteral("Situazione iniziale: secondo insieme suvvalente.")},
         Momento{"scheda_togli", niente, [](VoceProva &p) { p.inizio->mnuTogli()->trigger(); },
                 titoloScheda + QStringLiteral("Situazione iniziale: secondo insieme prevalente.")}),
-    [](const ::testing::TestParamInfo<Momento> &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 // Off, as every run starts: a whole road through the forms says nothing and never even maps the
 // speaking module or Qt's speech library.
@@ -375,10 +373,7 @@ struct Mancanza
     const char *perche; // part of the reason: what to do
 };
 
-std::ostream &operator<<(std::ostream &os, const Mancanza &m)
-{
-    return os << m.nome;
-}
+using righe::PrintTo;
 
 class MancanzeProva : public VoceProva, public ::testing::WithParamInterface<Mancanza>
 {
@@ -438,4 +433,4 @@ INSTANTIATE_TEST_SUITE_P(
         Mancanza{"nessuna_voce_italiana", "tandorino-prova", "inglese", true, true, "non ha una voce italiana"},
         Mancanza{"nessun_servizio", "tandorino-prova", "guasto", true, true,
                  "non risponde (nessun servizio di prova). Chiudere e riaprire Tandorino"}),
-    [](const ::testing::TestParamInfo<Mancanza> &info) { return std::string(info.param.nome); });
+    righe::perNome);

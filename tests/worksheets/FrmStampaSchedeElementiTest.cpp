@@ -4,6 +4,7 @@
 #include "worksheets/CorniceInsieme.h"
 #include "worksheets/FrmStampaSchedeElementi.h"
 #include "support/Schede.h"
+#include "support/Righe.h"
 
 #include <QAccessible>
 #include <algorithm>
@@ -37,15 +38,8 @@ const Testi togli{"togli", Tipo::Togli, "VISUALIZZAZIONE SCHEDA          ",
                   " situazione iniziale: secondo insieme prevalente", "Selezione stampante",
                   "Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore"};
 
-std::string nomeCaso(const ::testing::TestParamInfo<Testi> &info)
-{
-    return info.param.nome;
-}
 
-void PrintTo(const Testi &testi, std::ostream *os)
-{
-    *os << testi.nome;
-}
+using righe::PrintTo;
 
 class ModuloElementi : public ::testing::TestWithParam<Testi>
 {
@@ -160,11 +154,6 @@ struct CasoMeta
     const char *nome;
     std::vector<Passo> passi;
 };
-
-void PrintTo(const CasoMeta &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
 
 class MetaElementi : public ::testing::TestWithParam<std::tuple<Testi, CasoMeta>>
 {
@@ -302,6 +291,6 @@ TEST_P(ModuloElementi, SlotsAndSetsAreNamedByWhatTheyShow)
                     .startsWith(QStringLiteral("Esercizio 3, secondo insieme: %1 ").arg(secondo.size())));
 }
 
-INSTANTIATE_TEST_SUITE_P(Tipi, ModuloElementi, ::testing::Values(aggiungi, togli), nomeCaso);
+INSTANTIATE_TEST_SUITE_P(Tipi, ModuloElementi, ::testing::Values(aggiungi, togli), righe::perNome);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "worksheets/CorniceInsieme.h"
 #include "worksheets/FrmStampaSchede.h"
 #include "support/Schede.h"
+#include "support/Righe.h"
 
 #include <QMenuBar>
 #include <QPointer>
@@ -148,10 +149,7 @@ struct CasoMeta
     std::vector<Passo> passi;
 };
 
-void PrintTo(const CasoMeta &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
+using righe::PrintTo;
 
 class MetaDisegno : public ModuloDisegno, public ::testing::WithParamInterface<CasoMeta>
 {
@@ -189,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoMeta{"scambio_poi_terzo_resta_sulla_seconda",
                  {{Passo::Scambia, 0, true, "Visualizza la prima parte"},
                   {Passo::Insieme, 3, true, "Visualizza la prima parte"}}}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST_F(ModuloDisegno, SwitchingNeverTouchesTheSets)
 {

@@ -1,6 +1,7 @@
 #include "support/ContestoDiProva.h"
 #include "worksheets/GeneratoreSchede.h"
 #include "support/Schede.h"
+#include "support/Righe.h"
 
 #include <gtest/gtest.h>
 
@@ -174,10 +175,7 @@ struct CasoPrimoPiccolo
     int nAtteso;
 };
 
-void PrintTo(const CasoPrimoPiccolo &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
+using righe::PrintTo;
 
 class PrimoInsiemePiccolo : public ::testing::TestWithParam<CasoPrimoPiccolo>
 {
@@ -210,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoPrimoPiccolo{"due_poi_tre", {2, 3}, 3},
                       CasoPrimoPiccolo{"uno_due_uno_poi_nove", {1, 2, 1, 9}, 9},
                       CasoPrimoPiccolo{"tre_subito", {3}, 3}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    righe::perNome);
 
 TEST(EsercizioElementi, SmallFirstSetsLeftToTheGeneratorStillEnd)
 {
@@ -234,11 +232,6 @@ struct CasoSemine
     int numero;
     int semineAttese;
 };
-
-void PrintTo(const CasoSemine &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
 
 class SemineEsercizio : public ::testing::TestWithParam<CasoSemine>
 {
@@ -264,7 +257,7 @@ TEST_P(SemineEsercizio, OnlyTheFirstExerciseSeedsBeforeEveryDrawOfD)
 INSTANTIATE_TEST_SUITE_P(Esercizi, SemineEsercizio,
                          ::testing::Values(CasoSemine{"primo", 1, 4}, CasoSemine{"secondo", 2, 1},
                                            CasoSemine{"terzo", 3, 1}, CasoSemine{"quarto", 4, 1}),
-                         [](const auto &info) { return std::string(info.param.nome); });
+                         righe::perNome);
 
 TEST(EsercizioElementi, UsesTheFifteenSlotsOfTheFirstSetEquallyOften)
 {

@@ -3,6 +3,7 @@
 #include "support/StrumentiPdf.h"
 #include "support/VerificaCornice.h"
 #include "platform/SuperficieStampaQt.h"
+#include "support/Righe.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -223,10 +224,7 @@ struct CasoSenzaFile
     const char *nominato;
 };
 
-void PrintTo(const CasoSenzaFile &caso, std::ostream *os)
-{
-    *os << caso.nome;
-}
+using righe::PrintTo;
 
 const char *const cartellaNonScrivibile
     = "La scheda non è stata salvata: non si può scrivere nella cartella\n%1\n"
@@ -386,8 +384,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSenzaFile{"sottoUnFileNonUnaCartella", "/dev/null/scheda.pdf", Ostacolo::Nessuno,
                       cartellaNonScrivibile, "/dev/null"},
         CasoSenzaFile{"dialogoAnnullato", "", Ostacolo::Nessuno, nullptr, nullptr}),
-    [](const ::testing::TestParamInfo<CasoSenzaFile> &info) {
-        return std::string(info.param.nome);
-    });
+    righe::perNome);
 
 } // namespace
