@@ -22,9 +22,7 @@ struct CasoKeyDown
     bool accettato; // latches
 };
 
-class KeyDownCasi : public ::testing::TestWithParam<CasoKeyDown>
-{
-};
+using KeyDownCasi = ::testing::TestWithParam<CasoKeyDown>;
 
 } // namespace
 
@@ -75,9 +73,7 @@ struct CasoSpazio
     P a;
 };
 
-class SpazioCasi : public ::testing::TestWithParam<CasoSpazio>
-{
-};
+using SpazioCasi = ::testing::TestWithParam<CasoSpazio>;
 
 } // namespace
 

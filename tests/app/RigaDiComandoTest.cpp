@@ -22,9 +22,7 @@ struct Riga
 
 using righe::PrintTo;
 
-class RigaDiComandoProva : public ::testing::TestWithParam<Riga>
-{
-};
+using RigaDiComandoProva = ::testing::TestWithParam<Riga>;
 
 bool combacia(const char *modello, const QString &testo)
 {

@@ -18,9 +18,7 @@ struct CasoTendine
 
 using righe::PrintTo;
 
-class TendineCasi : public ::testing::TestWithParam<CasoTendine>
-{
-};
+using TendineCasi = ::testing::TestWithParam<CasoTendine>;
 
 } // namespace
 

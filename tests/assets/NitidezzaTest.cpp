@@ -159,9 +159,7 @@ TEST_P(FiguraAlRapporto, LaCasellaDellaSchedaDisegnaNitidoAllaMisuraNaturale)
 INSTANTIATE_TEST_SUITE_P(Galleria, FiguraAlRapporto, ::testing::ValuesIn(vociConFigura), nomeVoce);
 
 // The exercise form's slots: a picture with its own ground and an icon on the frame's pink.
-class SetAlRapporto : public ::testing::TestWithParam<int>
-{
-};
+using SetAlRapporto = ::testing::TestWithParam<int>;
 
 TEST_P(SetAlRapporto, LeCaselleDellEsercizioDisegnanoNitidoAllaMisuraNaturale)
 {

@@ -49,9 +49,7 @@ struct CasoInsiemi
     const char *secondoDopoAggiungi;
 };
 
-class NomiInsiemi : public ::testing::TestWithParam<CasoInsiemi>
-{
-};
+using NomiInsiemi = ::testing::TestWithParam<CasoInsiemi>;
 
 TEST_P(NomiInsiemi, PicturesAndFramesAreNamedByWhatTheyShow)
 {
@@ -144,9 +142,7 @@ struct CasoEsito
     const char *valore; // the results value the verdict counts, by its heading
 };
 
-class AnnuncioEsito : public ::testing::TestWithParam<CasoEsito>
-{
-};
+using AnnuncioEsito = ::testing::TestWithParam<CasoEsito>;
 
 TEST_P(AnnuncioEsito, TheVerdictIsAnnouncedByItsWordAndCountedByHeading)
 {

@@ -152,9 +152,7 @@ struct CasoTastoAiuto
     int fuocoAtteso;
 };
 
-class TastiCheSpostanoIlFuoco : public ::testing::TestWithParam<CasoTastoAiuto>
-{
-};
+using TastiCheSpostanoIlFuoco = ::testing::TestWithParam<CasoTastoAiuto>;
 
 TEST_P(TastiCheSpostanoIlFuoco, LettersAndDigitsOnlyMoveTheFocus)
 {
@@ -307,9 +305,7 @@ struct CasoTempi
     const char *totale;
 };
 
-class CampiTempo : public ::testing::TestWithParam<CasoTempi>
-{
-};
+using CampiTempo = ::testing::TestWithParam<CasoTempi>;
 
 TEST_P(CampiTempo, EveryVerdictShowsThePartialAndTheRunningTotal)
 {

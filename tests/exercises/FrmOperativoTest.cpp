@@ -68,9 +68,7 @@ struct CasoInizio
 
 using righe::PrintTo;
 
-class InizioEsercizio : public ::testing::TestWithParam<CasoInizio>
-{
-};
+using InizioEsercizio = ::testing::TestWithParam<CasoInizio>;
 
 TEST_P(InizioEsercizio, ShowsTheSetsAndRefusingHelpShowsTheStartAgain)
 {
@@ -195,9 +193,7 @@ std::vector<int> poi(std::vector<int> a, const std::vector<int> &b)
     return a;
 }
 
-class SequenzaPulsanti : public ::testing::TestWithParam<CasoPulsanti>
-{
-};
+using SequenzaPulsanti = ::testing::TestWithParam<CasoPulsanti>;
 
 TEST_P(SequenzaPulsanti, LeavesTheSetsTheButtonsAndTheCounts)
 {

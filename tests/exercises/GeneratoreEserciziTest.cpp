@@ -26,9 +26,7 @@ struct CasoTipo
     TipoEsercizio tipo;
 };
 
-class GenerazionePerTipo : public ::testing::TestWithParam<CasoTipo>
-{
-};
+using GenerazionePerTipo = ::testing::TestWithParam<CasoTipo>;
 
 TEST_P(GenerazionePerTipo, DrawsStayInRangeAndTheFirstSetUsesDistinctSlots)
 {
@@ -76,9 +74,7 @@ struct CasoSemine
     int semineAttese;
 };
 
-class SeminaDallOrologio : public ::testing::TestWithParam<CasoSemine>
-{
-};
+using SeminaDallOrologio = ::testing::TestWithParam<CasoSemine>;
 
 TEST_P(SeminaDallOrologio, SeedsAtTheUsualPointsOnly)
 {
@@ -206,9 +202,7 @@ struct CasoPrevalente
     int atteso;
 };
 
-class SecondoInsiemePrevalente : public ::testing::TestWithParam<CasoPrevalente>
-{
-};
+using SecondoInsiemePrevalente = ::testing::TestWithParam<CasoPrevalente>;
 
 TEST_P(SecondoInsiemePrevalente, StartsAtLeastTwoAboveTheFirstSet)
 {

@@ -42,9 +42,7 @@ struct CasoSecondoInsieme
     std::optional<int> elementi; // shown and recorded; nothing when the state stays as it was
 };
 
-class SecondoInsiemeIniziale : public ::testing::TestWithParam<CasoSecondoInsieme>
-{
-};
+using SecondoInsiemeIniziale = ::testing::TestWithParam<CasoSecondoInsieme>;
 
 TEST_P(SecondoInsiemeIniziale, SetsTheSizeAndStartsTheAnswersTime)
 {
@@ -78,9 +76,7 @@ struct CasoTempi
     int totale;
 };
 
-class CalcolaTempi : public ::testing::TestWithParam<CasoTempi>
-{
-};
+using CalcolaTempi = ::testing::TestWithParam<CasoTempi>;
 
 TEST_P(CalcolaTempi, WholeSecondsSinceTheSecondSetWasShown)
 {

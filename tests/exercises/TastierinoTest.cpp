@@ -27,9 +27,7 @@ struct CasoTasto
     bool accettato; // latches
 };
 
-class KeyDownTastierino : public ::testing::TestWithParam<CasoTasto>
-{
-};
+using KeyDownTastierino = ::testing::TestWithParam<CasoTasto>;
 
 TEST_P(KeyDownTastierino, ActionLatchAndCode)
 {
@@ -78,9 +76,7 @@ struct CasoSpazio
     Tasto a;
 };
 
-class SpazioTastierino : public ::testing::TestWithParam<CasoSpazio>
-{
-};
+using SpazioTastierino = ::testing::TestWithParam<CasoSpazio>;
 
 TEST_P(SpazioTastierino, MovesToTheNextEnabledButtonOnce)
 {
@@ -118,9 +114,7 @@ struct CasoAiuto
     bool accettato;
 };
 
-class KeyDownAiuto : public ::testing::TestWithParam<CasoAiuto>
-{
-};
+using KeyDownAiuto = ::testing::TestWithParam<CasoAiuto>;
 
 TEST_P(KeyDownAiuto, ActionLatchAndCode)
 {

@@ -120,9 +120,7 @@ struct CasoApertura
 
 using righe::PrintTo;
 
-class MilleAperture : public ::testing::TestWithParam<CasoApertura>
-{
-};
+using MilleAperture = ::testing::TestWithParam<CasoApertura>;
 
 } // namespace
 

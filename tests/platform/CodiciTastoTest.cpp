@@ -14,9 +14,7 @@ struct CasoTasto
 
 using righe::PrintTo;
 
-class CodiciTastoTest : public ::testing::TestWithParam<CasoTasto>
-{
-};
+using CodiciTastoTest = ::testing::TestWithParam<CasoTasto>;
 
 TEST_P(CodiciTastoTest, MapsQtKeysToProgramCodes)
 {

@@ -13,9 +13,7 @@ struct CasoTwips
 
 using righe::PrintTo;
 
-class TwipsTest : public ::testing::TestWithParam<CasoTwips>
-{
-};
+using TwipsTest = ::testing::TestWithParam<CasoTwips>;
 
 TEST_P(TwipsTest, ConvertsBothWays)
 {

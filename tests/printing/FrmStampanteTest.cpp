@@ -130,9 +130,7 @@ struct CasoNome
     QString stampante;
 };
 
-class NomiStrani : public ::testing::TestWithParam<CasoNome>
-{
-};
+using NomiStrani = ::testing::TestWithParam<CasoNome>;
 
 // The label wraps at blanks: no word may be wider than the label, and all the lines it then
 // makes have to fit its height.

@@ -56,9 +56,7 @@ struct CasoOrdine
     std::string riga;
 };
 
-class OrdineDellaPagina : public ::testing::TestWithParam<CasoOrdine>
-{
-};
+using OrdineDellaPagina = ::testing::TestWithParam<CasoOrdine>;
 
 std::string sequenzaRiga(const std::vector<Operazione> &ops, std::size_t da, std::size_t quante)
 {
@@ -195,9 +193,7 @@ struct CasoGuasto
     bool intestazione;
 };
 
-class GuastoDellaPagina : public ::testing::TestWithParam<CasoGuasto>
-{
-};
+using GuastoDellaPagina = ::testing::TestWithParam<CasoGuasto>;
 
 TEST_P(GuastoDellaPagina, SiFermaAlPrimoRifiuto)
 {

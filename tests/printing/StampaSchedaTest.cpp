@@ -66,9 +66,7 @@ struct CasoSenzaStampante
     QString corrente;
 };
 
-class StampanteAssente : public ::testing::TestWithParam<CasoSenzaStampante>
-{
-};
+using StampanteAssente = ::testing::TestWithParam<CasoSenzaStampante>;
 
 TEST_P(StampanteAssente, NienteSiStampa)
 {
@@ -91,9 +89,7 @@ struct CasoGuasto
     int operazione;
 };
 
-class GuastoDuranteLaStampa : public ::testing::TestWithParam<CasoGuasto>
-{
-};
+using GuastoDuranteLaStampa = ::testing::TestWithParam<CasoGuasto>;
 
 TEST_P(GuastoDuranteLaStampa, DocumentoAbbandonato)
 {

@@ -26,9 +26,7 @@ struct CasoPagina
     int dpi;
 };
 
-class PaginaInPdf : public ::testing::TestWithParam<CasoPagina>
-{
-};
+using PaginaInPdf = ::testing::TestWithParam<CasoPagina>;
 
 double twipsDaMm(double mm)
 {

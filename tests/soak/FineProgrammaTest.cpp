@@ -174,9 +174,7 @@ void apriEChiudi(const Scena &scena, Modo modo, FrmInizio &inizio, ContestoDiPro
     }
 }
 
-class FineProgramma : public ::testing::TestWithParam<std::tuple<Modo, int>>
-{
-};
+using FineProgramma = ::testing::TestWithParam<std::tuple<Modo, int>>;
 
 TEST_P(FineProgramma, EveryFormGoesAndNothingRunsOnAFormBeingDestroyed)
 {

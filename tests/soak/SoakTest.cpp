@@ -396,9 +396,7 @@ bool contieneInOrdine(const std::vector<int> &lista, const std::vector<int> &cer
     return j == cercati.size();
 }
 
-class RiduzioneSoak : public ::testing::TestWithParam<CasoRiduzione>
-{
-};
+using RiduzioneSoak = ::testing::TestWithParam<CasoRiduzione>;
 
 } // namespace
 

@@ -155,9 +155,7 @@ struct CasoMeta
     std::vector<Passo> passi;
 };
 
-class MetaElementi : public ::testing::TestWithParam<std::tuple<Testi, CasoMeta>>
-{
-};
+using MetaElementi = ::testing::TestWithParam<std::tuple<Testi, CasoMeta>>;
 
 TEST_P(MetaElementi, SwitchAndGenerationWriteTheirOwnCaptions)
 {

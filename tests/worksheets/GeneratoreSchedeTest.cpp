@@ -15,9 +15,7 @@ constexpr int generazioniMolte = 6000;
 
 // --- Draw worksheet ---------------------------------------------------------------------------
 
-class InsiemeDaDisegnareBase : public ::testing::TestWithParam<int>
-{
-};
+using InsiemeDaDisegnareBase = ::testing::TestWithParam<int>;
 
 TEST_P(InsiemeDaDisegnareBase, StaysWithinItsFifteenSlotsWithDistinctSlotsAndLegalSizes)
 {
@@ -99,9 +97,7 @@ TEST(InsiemeDaDisegnare, UsesTheFifteenSlotsEquallyOften)
 
 // --- Add and remove worksheets ------------------------------------------------------------------
 
-class EsercizioElementiNumero : public ::testing::TestWithParam<int>
-{
-};
+using EsercizioElementiNumero = ::testing::TestWithParam<int>;
 
 TEST_P(EsercizioElementiNumero, KeepsThreeAtMostSecondAtMostFirstAtMostNine)
 {
@@ -177,9 +173,7 @@ struct CasoPrimoPiccolo
 
 using righe::PrintTo;
 
-class PrimoInsiemePiccolo : public ::testing::TestWithParam<CasoPrimoPiccolo>
-{
-};
+using PrimoInsiemePiccolo = ::testing::TestWithParam<CasoPrimoPiccolo>;
 
 // A first set of one or two elements leaves no room for a second set of three or more:
 // its size is drawn again, and the rest of the exercise follows as usual.
@@ -233,9 +227,7 @@ struct CasoSemine
     int semineAttese;
 };
 
-class SemineEsercizio : public ::testing::TestWithParam<CasoSemine>
-{
-};
+using SemineEsercizio = ::testing::TestWithParam<CasoSemine>;
 
 // Three tries of d (9 and 6 refused for n = 5, then 3): exercise 1 seeds before each try.
 TEST_P(SemineEsercizio, OnlyTheFirstExerciseSeedsBeforeEveryDrawOfD)
